@@ -1,0 +1,108 @@
+#include "about/aboutwindow.h"
+
+#include "app/platform.h"
+#include "mainwindow/form1.h"
+#include "toolbar/artwork.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace
+{
+
+constexpr QColor navy(0, 0, 128);
+
+QFont aboutFont(const QString &family, const QString &fallback, qreal points, bool italic,
+                int weight)
+{
+    QFont font(family);
+    font.setFamilies({family, fallback});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setItalic(italic);
+    font.setWeight(QFont::Weight(weight));
+    return font;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(Platform &platformServices, QWidget *main)
+    : QWidget(main, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      platform(platformServices), mainWindow(main)
+{
+    setObjectName(QStringLiteral("about"));
+    setWindowTitle(QStringLiteral("About Quillbox"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quillbox.svg")));
+    createBanner();
+    createTexts();
+    createButton();
+}
+
+void AboutWindow::createBanner()
+{
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(5, 5, 65, 254);
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(QPixmap::fromImage(
+        renderartwork(QStringLiteral(":/about/banner.svg"), 60, 250, devicePixelRatioF())));
+}
+
+void AboutWindow::createTexts()
+{
+    Label1 = new QLabel(QStringLiteral("Quillbox"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(75, 0, 146, 36);
+    Label1->setFont(aboutFont(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), 24, true,
+                              QFont::Normal));
+    Label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
+
+    Label2 = new QLabel(QStringLiteral("VERSION 1.20"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(290, 40, 101, 16);
+    Label2->setFont(aboutFont(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"), 9.75,
+                              true, QFont::Black));
+    Label2->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+}
+
+void AboutWindow::createButton()
+{
+    bt_ok = new QPushButton(QStringLiteral("OK"), this);
+    bt_ok->setObjectName(QStringLiteral("bt_ok"));
+    bt_ok->setGeometry(285, 235, 111, 21);
+    bt_ok->setFont(aboutFont(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), 8.25,
+                             false, QFont::Bold));
+    bt_ok->setAutoDefault(false);
+    bt_ok->setDefault(false);
+    connect(bt_ok, &QPushButton::clicked, this, [this] { bt_ok_Click(); });
+}
+
+void AboutWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(navy, 2));
+    painter.drawLine(70, 40, 390, 40);
+    painter.drawLine(70, 230, 395, 230);
+}
+
+void AboutWindow::bt_ok_Click()
+{
+    closeform();
+}
+
+void AboutWindow::closeEvent(QCloseEvent *event)
+{
+    closeform();
+    event->accept();
+}
+
+void AboutWindow::closeform()
+{
+    platform.setWindowEnabled(mainWindow, true);
+    platform.setWindowVisible(this, false);
+}

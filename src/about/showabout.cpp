@@ -1,0 +1,20 @@
+// Opening the About window from the main window.
+#include "about/aboutwindow.h"
+#include "app/platform.h"
+#include "mainwindow/form1.h"
+
+void Form1::showabout()
+{
+    if (!about)
+        about = new AboutWindow(platform, this);
+    about->resize(AboutWindow::clientWidth, about->height());
+    const QRect outer = platform.windowGeometry(about);
+    platform.resizeWindow(about, outer.width(), AboutWindow::outerHeightTwips);
+    platform.setWindowVisible(about, true);
+    platform.setWindowEnabled(this, false);
+    const QSize area = platform.workArea(this);
+    const QRect shown = platform.windowGeometry(about);
+    const double left = (area.width() - shown.width()) / 2.0;
+    const double top = (area.height() - shown.height()) / 2.0;
+    platform.moveWindow(about, static_cast<int>(left), static_cast<int>(top));
+}

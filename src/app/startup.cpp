@@ -1,0 +1,107 @@
+// Start and end of the main window: Form_Load reads the store once, and
+// every way out saves once and ends the process at once.
+#include "about/aboutwindow.h"
+#include "app/platform.h"
+#include "mainwindow/form1.h"
+#include "notes/settingslayout.h"
+
+#include <QDir>
+#include <QFont>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace
+{
+
+void setPointSize(QWidget *widget, float size)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(size);
+    widget->setFont(font);
+}
+
+} // namespace
+
+void Form1::Form_Load()
+{
+    appname = QStringLiteral("qbxlm120");
+    tpp = 15;
+    tppint = 15;
+    notes.maxnotes = 500;
+    initimages();
+    const QRect outer = platform.windowGeometry(this);
+    platform.resizeWindow(this, 180 * tpp, outer.height());
+    adjustform();
+    iniload();
+    showall();
+}
+
+void Form1::iniload()
+{
+    const SettingsStore::OpenResult opened = store.open();
+    if (opened == SettingsStore::OpenResult::Quarantined) {
+        platform.messageBox(
+            this,
+            QStringLiteral("The notes store %1 was damaged and has been kept aside as %2. "
+                           "Quillbox starts with no notes.")
+                .arg(QDir::toNativeSeparators(store.path()),
+                     QDir::toNativeSeparators(store.quarantinedPath())),
+            Platform::OkOnly, Platform::Exclamation, QStringLiteral("quillbox"));
+    } else if (opened == SettingsStore::OpenResult::Failed) {
+        platform.messageBox(this,
+                            QStringLiteral("Quillbox cannot open its notes store %1: %2\n"
+                                           "It starts with no notes; saving will be tried "
+                                           "again when it closes.")
+                                .arg(QDir::toNativeSeparators(store.path()), store.error()),
+                            Platform::OkOnly, Platform::Exclamation, QStringLiteral("quillbox"));
+        return;
+    }
+    const StoredSettings loaded = loadsettings(store, appname, notes.maxnotes);
+    setPointSize(mainlist, loaded.mainlistsize);
+    setPointSize(maintextbox, loaded.maintextboxsize);
+    notes.assign(loaded.titles, loaded.contents);
+}
+
+void Form1::inisave()
+{
+    StoredSettings settings;
+    settings.titles = notes.titles();
+    settings.contents = notes.contents();
+    settings.mainlistsize = static_cast<float>(mainlist->font().pointSizeF());
+    settings.maintextboxsize = static_cast<float>(maintextbox->font().pointSizeF());
+    for (;;) {
+        bool saved = store.isOpen() || store.open() != SettingsStore::OpenResult::Failed;
+        if (saved)
+            saved = savesettings(store, appname, settings);
+        if (saved)
+            return;
+        // A failed save is never silent; Cancel leaves the store as it was.
+        const auto answer = platform.messageBox(
+            this,
+            QStringLiteral("Quillbox could not save your notes to %1: %2")
+                .arg(QDir::toNativeSeparators(store.path()), store.error()),
+            Platform::RetryCancel, Platform::Critical, QStringLiteral("quillbox"));
+        if (answer != Platform::Retry)
+            return;
+    }
+}
+
+void Form1::Form_Unload()
+{
+    inisave();
+    endnow();
+}
+
+void Form1::byebye()
+{
+    inisave();
+    endnow();
+}
+
+void Form1::endnow()
+{
+    ended = true;
+    if (about)
+        about->hide();
+    platform.endProcess();
+}
