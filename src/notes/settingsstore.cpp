@@ -43,9 +43,19 @@ bool bindText(sqlite3_stmt *stmt, int index, const QString &text)
     // Explicit byte length: U+0000 and lone surrogates pass unchanged into a
     // UTF-16le database. A null pointer would bind NULL, so the empty text
     // gets a real (empty) buffer.
-    const void *data = text.isEmpty() ? static_cast<const void *>(emptyText)
-                                      : static_cast<const void *>(text.utf16());
-    return sqlite3_bind_text16(stmt, index, data, int(text.size() * 2), SQLITE_STATIC) == SQLITE_OK;
+    if (text.isEmpty())
+        return sqlite3_bind_text16(stmt, index, emptyText, 0, SQLITE_STATIC) == SQLITE_OK;
+    // SQLite takes a leading U+FEFF or U+FFFE of any UTF-16 text it is given
+    // for a byte-order mark: it drops it, and for U+FFFE swaps every byte
+    // pair. It drops one mark only, so a text that starts with either gets a
+    // little-endian mark of its own in front, which SQLite then removes.
+    const char16_t first = text.front().unicode();
+    if (first == 0xFEFF || first == 0xFFFE) {
+        QString marked = QChar(0xFEFF) + text;
+        return sqlite3_bind_text16(stmt, index, marked.utf16(), int(marked.size() * 2), SQLITE_TRANSIENT)
+            == SQLITE_OK;
+    }
+    return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_STATIC) == SQLITE_OK;
 }
 
 QString columnText(sqlite3_stmt *stmt, int column)
