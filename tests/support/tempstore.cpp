@@ -1,5 +1,8 @@
 #include "tempstore.h"
 
+#include "notes/settingslayout.h"
+#include "notes/settingsstore.h"
+
 #include <QDir>
 #include <sqlite3.h>
 
@@ -58,4 +61,27 @@ QStringList TempStore::keys(const QString &section) const
 {
     return query(path(), "SELECT key FROM settings WHERE app = ? AND section = ? ORDER BY key",
                  {QStringLiteral("qbxlm120"), section});
+}
+
+void TempStore::seed(const QStringList &titles, const QStringList &bodies, float mainlistsize,
+                     float maintextboxsize) const
+{
+    SettingsStore store(path());
+    store.open();
+    StoredSettings settings;
+    settings.titles = titles;
+    settings.contents = bodies;
+    settings.mainlistsize = mainlistsize;
+    settings.maintextboxsize = maintextboxsize;
+    savesettings(store, QStringLiteral("qbxlm120"), settings);
+}
+
+void TempStore::seedNumbered(int n) const
+{
+    QStringList titles, bodies;
+    for (int k = 1; k <= n; ++k) {
+        titles << QStringLiteral("t%1").arg(k);
+        bodies << QStringLiteral("b%1").arg(k);
+    }
+    seed(titles, bodies);
 }

@@ -10,10 +10,15 @@ public:
     TempStore();
     QString path() const;
     QString folder() const;
-    // Runs the sqlite3 command-line-free check: the value stored under
-    // (qbxlm120, section, key), or a null string when absent.
+    // The value stored under (qbxlm120, section, key), read with SQLite
+    // itself, or a null string when absent.
     QString value(const QString &section, const QString &key) const;
     QStringList keys(const QString &section) const;
+    // Saves these notes as the program would, before a window starts on it.
+    void seed(const QStringList &titles, const QStringList &bodies, float mainlistsize = 8,
+              float maintextboxsize = 8) const;
+    // Notes t1..tn with bodies b1..bn.
+    void seedNumbered(int n) const;
 
 private:
     QTemporaryDir dir;
