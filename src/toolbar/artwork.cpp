@@ -4,6 +4,21 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+// The pictures are compiled into the widgets library, a static library: the
+// linker keeps its resource table only when something names it, so name it
+// here, where every picture is drawn, and register it before any window asks
+// for its icon.
+static bool registerartwork()
+{
+    Q_INIT_RESOURCE(resources);
+    return true;
+}
+
+namespace
+{
+[[maybe_unused]] const bool artworkRegistered = registerartwork();
+} // namespace
+
 QImage renderartwork(const QString &resource, int w, int h, qreal dpr)
 {
     const int pw = static_cast<int>(std::lround(w * dpr));
