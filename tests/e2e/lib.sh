@@ -368,27 +368,29 @@ wait_clip() {
 
 sql_quote() { printf "'%s'" "${1//\'/\'\'}"; }
 
-# store_get SECTION KEY: prints the value exactly; status 1 when absent.
-store_get() {
+# store_read SECTION KEY: sets STORE_VALUE to the value, exactly (trailing
+# line breaks included); status 1 when the key is absent.
+store_read() {
     local out
+    STORE_VALUE=""
     out=$(sqlite3 -batch -readonly -cmd '.timeout 3000' "$DB" \
         "SELECT value || '#' FROM settings WHERE app='$APP' AND section=$(sql_quote "$1") AND key=$(sql_quote "$2");") ||
         fail "sqlite3 could not read $DB"
     [[ -n $out ]] || return 1
-    printf '%s' "${out%#}"
+    STORE_VALUE=${out%#}
 }
+
+store_has() { store_read "$1" "$2"; }
 
 # check_store SECTION KEY EXPECTED
 check_store() {
-    local v
-    v=$(store_get "$1" "$2") || fail "the store has no $1/$2 (expected [$(printf '%q' "$3")])"
-    check_eq "store $1/$2" "$v" "$3"
+    store_read "$1" "$2" || fail "the store has no $1/$2 (expected [$(printf '%q' "$3")])"
+    check_eq "store $1/$2" "$STORE_VALUE" "$3"
 }
 
 check_store_absent() {
-    local v
-    if v=$(store_get "$1" "$2"); then
-        fail "the store still has $1/$2 = [$(printf '%q' "$v")]"
+    if store_read "$1" "$2"; then
+        fail "the store still has $1/$2 = [$(printf '%q' "$STORE_VALUE")]"
     fi
     pass "store has no $1/$2"
 }

@@ -34,7 +34,7 @@ store_put notes notetitle2 "Books"
 store_put notes notecontent2 "  two blanks lead this"
 start_quillbox
 # While the program runs, the load has marked the notes section.
-wait_until 5 store_get notes temp >/dev/null || fail "the running program did not write notes/temp at load"
+wait_until 5 store_has notes temp || fail "the running program did not write notes/temp at load"
 check_store notes temp "-"
 kill -TERM "$QBX_PID"
 expect_exit "$QBX_PID" 10 "SIGTERM"
