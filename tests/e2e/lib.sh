@@ -298,8 +298,18 @@ click_at() {
     fi
 }
 
-# type_text TEXT: types into the focused widget; "\n" presses Return.
-type_text() { xdotool type --delay 15 -- "$1" || fail "xdotool type failed"; }
+# type_text TEXT: types into the focused widget. xdotool would type a line
+# feed as the Linefeed key, which text boxes ignore: press Return instead.
+type_text() {
+    local rest=$1 line
+    while :; do
+        line=${rest%%$'\n'*}
+        [[ -n $line ]] && { xdotool type --delay 15 -- "$line" || fail "xdotool type failed"; }
+        [[ $rest == *$'\n'* ]] || break
+        press_key Return
+        rest=${rest#*$'\n'}
+    done
+}
 
 press_key() { xdotool key --clearmodifiers "$@" || fail "xdotool key $* failed"; }
 
