@@ -13,6 +13,9 @@ E2E_NAME=$(basename "$0" .sh)
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 QBX=${1:-}
 E2E_PIDS=()
+E2E_HARD_KILL=""
+E2E_XPID=""
+E2E_DISPLAY_NO=""
 E2E_TMPDIRS=()
 E2E_CHECKS=0
 E2E_STEP="setting up"
@@ -60,15 +63,24 @@ e2e_done() {
 # ---------------------------------------------------------------- clean-up
 
 e2e_cleanup() {
-    local pid i
+    local pid i sig
     # Newest first: the program and xclip before openbox, openbox before X.
+    # The program is killed outright (a polite signal would make it save);
+    # the others get TERM so that Xvfb removes its lock file.
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         pid=${E2E_PIDS[i]}
-        if kill -0 "$pid" 2>/dev/null; then
-            kill -KILL "$pid" 2>/dev/null
+        sig=TERM
+        [[ " $E2E_HARD_KILL " == *" $pid "* ]] && sig=KILL
+        if alive "$pid"; then
+            kill -"$sig" "$pid" 2>/dev/null
+            wait_until 3 not_alive "$pid" || kill -KILL "$pid" 2>/dev/null
         fi
         wait "$pid" 2>/dev/null
     done
+    if [[ -n $E2E_XPID && -n $E2E_DISPLAY_NO && -e /tmp/.X$E2E_DISPLAY_NO-lock ]] &&
+        [[ $(tr -d ' \n' <"/tmp/.X$E2E_DISPLAY_NO-lock" 2>/dev/null) == "$E2E_XPID" ]]; then
+        rm -f "/tmp/.X$E2E_DISPLAY_NO-lock" "/tmp/.X11-unix/X$E2E_DISPLAY_NO"
+    fi
     if [[ $E2E_OK != 1 && -n $E2E_LOG && -d $E2E_LOG ]]; then
         for f in "$E2E_LOG"/*.log; do
             [[ -s $f ]] || continue
@@ -147,6 +159,8 @@ start_x() {
         E2E_PIDS+=("$pid")
         if wait_until 10 xdpyinfo_or_dead "$n" "$pid" && alive "$pid"; then
             export DISPLAY=":$n"
+            E2E_XPID=$pid
+            E2E_DISPLAY_NO=$n
             break
         fi
         # Lost the race for this number (or the server died): try the next one.
@@ -213,6 +227,7 @@ launch_quillbox() {
     "$QBX" >"$E2E_LOG/quillbox.$QBX_RUNS.log" 2>&1 &
     QBX_PID=$!
     E2E_PIDS+=("$QBX_PID")
+    E2E_HARD_KILL+=" $QBX_PID"
 }
 
 # expect_exit PID SECONDS WHAT: the process must end with status 0.

@@ -58,8 +58,31 @@ focus_window "$dlg"
 press_key Return
 wait_no_window '^Insert note$' 5 || fail "the 'Insert note' box did not close on Return"
 
-step "close and read the store"
-close_main
+step "the About window is centred on the work area as if it began at the screen's corner"
+click_icon $ICON_ABOUT
+about=$(wait_window '^About Quillbox$' 5) || fail "no 'About Quillbox' window after the About icon"
+wait_until 5 read_frame "$about" || fail "the About window got no frame"
+# Centred in 1024 x 738 px from (0, 0): left (1024 - outer width) / 2,
+# top (738 - 286) / 2 = 226; a half pixel may round either way.
+about_ok() {
+    read_frame "$about" || return 1
+    local want_x2=$((1024 - FW))
+    ((FH == 286)) && ((2 * FX - want_x2 >= -2 && 2 * FX - want_x2 <= 2)) && ((FY >= 225 && FY <= 227))
+}
+if ! wait_until 5 about_ok; then
+    read_frame "$about"
+    fail "the About window should be 286 px high at x=(1024-w)/2, y=226; it is $(frame_text)"
+fi
+pass "About window placed at $(frame_text)"
+
+step "closing the About window by its close box gives the main window back"
+wmctrl -i -c "$about" || fail "wmctrl could not close the About window"
+wait_no_window '^About Quillbox$' 5 || fail "the About window did not close through the window manager"
+pass "the About window closed"
+click_icon $ICON_EXIT
+expect_exit "$QBX_PID" 10 "the exit icon after closing the About window"
+
+step "read the store"
 check_notes "Buy stamps" $'Buy stamps\nand envelopes' "Call the bank" "Call the bank"
 
 e2e_done
