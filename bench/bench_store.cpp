@@ -1,0 +1,204 @@
+// Figures, not a timed test: saving and loading 500 notes through the real
+// settings store, beside the floors of doing the same with one plain file.
+//   save floor: the same texts as UTF-16 into one file, fdatasync, rename.
+//   load floor: read that file back and make the 1,000 QStrings.
+// Usage: bench_store [runs] [folder]   (default 7 runs, a temporary folder)
+#include "notes/settingslayout.h"
+#include "notes/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString app = QStringLiteral("qbxlm120");
+
+double median(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0 : v[v.size() / 2];
+}
+
+StoredSettings makeNotes(int count, int bodyChars, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const QString words[] = {QStringLiteral("note "), QStringLiteral("Quillbox "), QStringLiteral("über "),
+                             QStringLiteral("line\n"), QStringLiteral("日本語 "), QStringLiteral("tab\t"),
+                             QStringLiteral("42 "), QStringLiteral("😀 ")};
+    StoredSettings s;
+    for (int k = 1; k <= count; ++k) {
+        QString body;
+        body.reserve(bodyChars + 16);
+        while (body.size() < bodyChars)
+            body += words[rng.bounded(8)];
+        body.truncate(bodyChars);
+        s.titles << QStringLiteral("Note number %1").arg(k);
+        s.contents << body;
+    }
+    s.mainlistsize = 9.75f;
+    s.maintextboxsize = 12;
+    return s;
+}
+
+double ms(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// The floor of a save: every text, length-prefixed, as UTF-16 in one file.
+bool floorSave(const QString &path, const StoredSettings &s)
+{
+    QByteArray buf;
+    qsizetype total = 0;
+    for (qsizetype i = 0; i < s.titles.size(); ++i)
+        total += 8 + 2 * (s.titles[i].size() + s.contents[i].size());
+    buf.reserve(total);
+    auto put = [&buf](const QString &text) {
+        const quint32 n = quint32(text.size());
+        buf.append(reinterpret_cast<const char *>(&n), 4);
+        buf.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    };
+    for (qsizetype i = 0; i < s.titles.size(); ++i) {
+        put(s.titles[i]);
+        put(s.contents[i]);
+    }
+    const QByteArray tmp = QFile::encodeName(path + QStringLiteral(".tmp"));
+    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    const char *p = buf.constData();
+    qsizetype left = buf.size();
+    while (left > 0) {
+        const ssize_t w = ::write(fd, p, size_t(left));
+        if (w <= 0) {
+            ::close(fd);
+            return false;
+        }
+        p += w;
+        left -= w;
+    }
+    const bool ok = ::fdatasync(fd) == 0;
+    ::close(fd);
+    return ok && ::rename(tmp.constData(), QFile::encodeName(path).constData()) == 0;
+}
+
+// The floor of a load: read the file, make the QStrings.
+qsizetype floorLoad(const QString &path, QList<QString> *out)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    ::fstat(fd, &st);
+    QByteArray buf(qsizetype(st.st_size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < buf.size()) {
+        const ssize_t r = ::read(fd, buf.data() + got, size_t(buf.size() - got));
+        if (r <= 0)
+            break;
+        got += r;
+    }
+    ::close(fd);
+    buf.truncate(got);
+    out->clear();
+    out->reserve(1000);
+    qsizetype at = 0;
+    while (at + 4 <= buf.size()) {
+        quint32 n;
+        memcpy(&n, buf.constData() + at, 4);
+        at += 4;
+        out->append(QString(reinterpret_cast<const QChar *>(buf.constData() + at), n));
+        at += 2 * qsizetype(n);
+    }
+    return out->size();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication qapp(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
+    QTemporaryDir tmp;
+    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : tmp.path();
+
+    std::printf("bench_store: 500 notes, median of %d runs, folder %s\n", runs, qPrintable(folder));
+    std::printf("%-24s %10s %10s %7s\n", "case", "median ms", "floor ms", "ratio");
+    const struct {
+        const char *name;
+        int chars;
+    } cases[] = {{"10 KB bodies", 10 * 1024}, {"64 KB bodies", 64 * 1024}};
+    for (const auto &c : cases) {
+        const StoredSettings notes = makeNotes(500, c.chars, 1);
+        const QString dbPath = folder + QStringLiteral("/bench-%1/settings.db").arg(c.chars);
+        const QString plain = folder + QStringLiteral("/plain-%1.bin").arg(c.chars);
+        QList<double> save, saveFloor, load, loadOnly, loadFloor;
+        for (int r = 0; r < runs; ++r) {
+            {
+                SettingsStore store(dbPath);
+                if (store.open() == SettingsStore::OpenResult::Failed) {
+                    std::fprintf(stderr, "%s\n", qPrintable(store.error()));
+                    return 1;
+                }
+                loadsettings(store, app, 500);
+                QElapsedTimer t;
+                t.start();
+                if (!savesettings(store, app, notes)) {
+                    std::fprintf(stderr, "%s\n", qPrintable(store.error()));
+                    return 1;
+                }
+                save << ms(t);
+            }
+            {
+                QElapsedTimer t;
+                t.start();
+                if (!floorSave(plain, notes))
+                    return 1;
+                saveFloor << ms(t);
+            }
+            {
+                QElapsedTimer t;
+                t.start();
+                SettingsStore store(dbPath);
+                store.open();
+                QElapsedTimer t2;
+                t2.start();
+                const StoredSettings got = loadsettings(store, app, 500);
+                loadOnly << ms(t2);
+                load << ms(t);
+                if (got.contents != notes.contents) {
+                    std::fprintf(stderr, "load differs\n");
+                    return 1;
+                }
+            }
+            {
+                QList<QString> texts;
+                QElapsedTimer t;
+                t.start();
+                if (floorLoad(plain, &texts) != 1000)
+                    return 1;
+                loadFloor << ms(t);
+            }
+        }
+        const double fs = median(saveFloor), fl = median(loadFloor);
+        auto row = [](const QString &name, double v, double floor) {
+            std::printf("%-24s %10.1f %10.1f %6.2fx\n", qPrintable(name), v, floor, v / floor);
+        };
+        row(QStringLiteral("save, ") + QLatin1String(c.name), median(save), fs);
+        row(QStringLiteral("load, ") + QLatin1String(c.name), median(load), fl);
+        row(QStringLiteral("  (load w/o open)"), median(loadOnly), fl);
+        std::printf("%-24s %10.1f MB db, %.1f MB plain\n", "  sizes",
+                    double(QFileInfo(dbPath).size()) / 1048576, double(QFileInfo(plain).size()) / 1048576);
+    }
+    return 0;
+}
