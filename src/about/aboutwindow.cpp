@@ -8,7 +8,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
+#include <algorithm>
 
 namespace
 {
@@ -27,19 +30,64 @@ QFont aboutFont(const QString &family, const QString &fallback, qreal points, bo
     return font;
 }
 
+// A stand-in face may run wider than the face the label was drawn for; step
+// its size down until the text fits rather than cut the text off.
+void fitwidth(QLabel *label)
+{
+    QFont font = label->font();
+    for (;;) {
+        const QFontMetrics metrics(font);
+        const QString text = label->text();
+        const int needed =
+            std::max(metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).right() + 1);
+        if (needed <= label->width() || font.pointSizeF() <= 6)
+            break;
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    label->setFont(font);
+}
+
+// A child object of the main window that takes the About window with it.
+class AboutOwner : public QObject
+{
+public:
+    AboutOwner(QObject *main, QWidget *owned) : QObject(main), window(owned) {}
+    ~AboutOwner() override { delete window; }
+
+private:
+    QPointer<QWidget> window;
+};
+
 } // namespace
 
-AboutWindow::AboutWindow(Platform &platformServices, QWidget *main)
-    : QWidget(main, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+AboutWindow::AboutWindow(Platform &platformServices, Form1 *main)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
       platform(platformServices), mainWindow(main)
 {
+    new AboutOwner(main, this);
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("About Quillbox"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillbox.svg")));
+    setFixedSize(clientWidth, outerHeightTwips / Platform::twipsPerPixel);
     createBanner();
     createTexts();
     createButton();
+    // Transient for the main window: kept above it and out of the task bar.
+    if (QWindow *owner = main->windowHandle()) {
+        createWinId();
+        windowHandle()->setTransientParent(owner);
+    }
+}
+
+void AboutWindow::setOuterHeight(int twips)
+{
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    const QRect outer = platform.windowGeometry(this);
+    platform.resizeWindow(this, outer.width(), twips);
+    setFixedSize(size());
 }
 
 void AboutWindow::createBanner()
@@ -61,6 +109,8 @@ void AboutWindow::createTexts()
     Label1->setFont(aboutFont(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), 24, true,
                               QFont::Normal));
     Label1->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192);"));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitwidth(Label1);
 
     Label2 = new QLabel(QStringLiteral("VERSION 1.20"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -68,6 +118,8 @@ void AboutWindow::createTexts()
     Label2->setFont(aboutFont(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"), 9.75,
                               true, QFont::Black));
     Label2->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitwidth(Label2);
 }
 
 void AboutWindow::createButton()
@@ -99,6 +151,30 @@ void AboutWindow::closeEvent(QCloseEvent *event)
 {
     closeform();
     event->accept();
+}
+
+void AboutWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    placeOnceFramed();
+}
+
+void AboutWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeOnceFramed();
+}
+
+void AboutWindow::placeOnceFramed()
+{
+    // The first showing sizes and centres the window before the window
+    // manager has framed it; once the frame is known, do it again with the
+    // real outer size.
+    if (frameKnown || !isVisible() || frameGeometry().size() == size())
+        return;
+    frameKnown = true;
+    if (!mainWindow->isEnabled())
+        mainWindow->showabout();
 }
 
 void AboutWindow::closeform()

@@ -7,9 +7,7 @@ void Form1::showabout()
 {
     if (!about)
         about = new AboutWindow(platform, this);
-    about->resize(AboutWindow::clientWidth, about->height());
-    const QRect outer = platform.windowGeometry(about);
-    platform.resizeWindow(about, outer.width(), AboutWindow::outerHeightTwips);
+    about->setOuterHeight(AboutWindow::outerHeightTwips);
     platform.setWindowVisible(about, true);
     platform.setWindowEnabled(this, false);
     const QSize area = platform.workArea(this);

@@ -11,8 +11,28 @@
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 
+namespace
+{
+
+// The smallest outer size is also the widget's minimum, so that the window
+// manager stops a drag there instead of the window snapping back. The
+// minimum is a client size: the frame's own size is taken off once known.
+void holdsmallestsize(QWidget *window)
+{
+    if (window->isMinimized() || window->isMaximized() || window->isFullScreen())
+        return;
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QSize smallest(smallestWidthPixels - frame.width(),
+                         smallestHeightPixels - frame.height());
+    if (window->minimumSize() != smallest)
+        window->setMinimumSize(smallest);
+}
+
+} // namespace
+
 void Form1::adjustform()
 {
+    holdsmallestsize(this);
     // Each step reads the window's size afresh, so a nested run raised by
     // the smallest-size rules leaves the same result as one run.
     QRect outer = platform.windowGeometry(this);
@@ -56,6 +76,15 @@ void Form1::resizeEvent(QResizeEvent *event)
     Form_Resize();
 }
 
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Restoring a minimised window need not resize it, yet its layout may
+    // be stale: nothing was laid out while it was minimised.
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
 void Form1::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
@@ -70,13 +99,15 @@ void Form1::moveEvent(QMoveEvent *event)
 void Form1::applyFrameOnce()
 {
     // The start width is an outer width; until the window manager has framed
-    // the window it could only be given to the client.
-    if (frameKnown || !isVisible())
+    // the window it could only be given to the client. Before that the
+    // frame is no larger than the client.
+    if (frameKnown)
         return;
     const QRect frame = frameGeometry();
     if (frame.size() == geometry().size())
         return;
     frameKnown = true;
+    holdsmallestsize(this);
     if (!ended && platform.windowState(this) == Platform::Normal) {
         const QRect outer = platform.windowGeometry(this);
         if (outer.width() != 180 * tpp && geometry().width() == 180)
