@@ -103,6 +103,8 @@ void Form1::createListAndContent()
     maintextbox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     maintextbox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     maintextbox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the search field, as through the rest of the window.
+    maintextbox->setTabChangesFocus(true);
     // The content box's font menu is reached through the toolbar alone.
     maintextbox->setContextMenuPolicy(Qt::NoContextMenu);
 }

@@ -75,7 +75,9 @@ void ScriptedPlatform::moveWindow(QWidget *window, int left, int top)
 
 void ScriptedPlatform::resizeWindow(QWidget *window, int width, int height)
 {
-    window->resize(pixels(width), pixels(height));
+    // Sizes are outer sizes; the offscreen platform draws a thin frame too.
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    window->resize(pixels(width) - frame.width(), pixels(height) - frame.height());
 }
 
 void ScriptedPlatform::setWindowEnabled(QWidget *window, bool enabled)

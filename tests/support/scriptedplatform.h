@@ -14,7 +14,7 @@ class QWidget;
 
 // A platform for tests: message and input boxes are answered from queues
 // and every box, clipboard use, menu and ending is recorded. Window geometry
-// is the widget's own (offscreen windows have no frame); the work area and
+// is the widget's own frame geometry; the work area and
 // the window state can be scripted.
 class ScriptedPlatform : public Platform
 {
