@@ -1,4 +1,4 @@
-// The stored layout of Part 1.2: loadsettings and savesettings against a
+// The stored layout of the program: loadsettings and savesettings against a
 // real store in a temporary folder.
 #include "notes/settingslayout.h"
 #include "notes/settingsstore.h"
