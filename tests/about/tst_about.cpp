@@ -31,6 +31,25 @@ public:
     }
 };
 
+// A shown main window with the About window opened from it.
+struct Opened {
+    explicit Opened(QSize workArea = {1024, 738})
+    {
+        platform.scriptedWorkArea = workArea * twips;
+        w.show();
+        exposed = QTest::qWaitForWindowExposed(&w);
+        w.showabout();
+        about = w.about;
+        exposed = exposed && about && QTest::qWaitForWindowExposed(about);
+    }
+
+    FramedPlatform platform;
+    TempStore store;
+    Form1 w{platform, store.path()};
+    AboutWindow *about = nullptr;
+    bool exposed = false;
+};
+
 } // namespace
 
 class TestAbout : public QObject
@@ -41,7 +60,6 @@ private slots:
     void opensCentredOnTheWorkArea_data()
     {
         QTest::addColumn<QSize>("workArea"); // pixels
-
         QTest::newRow("1024x738, task bar at the top") << QSize(1024, 738);
         QTest::newRow("800x600") << QSize(800, 600);
         QTest::newRow("1920x1040") << QSize(1920, 1040);
@@ -50,23 +68,13 @@ private slots:
     void opensCentredOnTheWorkArea()
     {
         QFETCH(QSize, workArea);
+        Opened o(workArea);
+        QVERIFY(o.exposed);
+        QVERIFY(o.about->isWindow());
 
-        FramedPlatform platform;
-        platform.scriptedWorkArea = workArea * twips;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-        w.showabout();
-        AboutWindow *about = w.about;
-        QVERIFY(about);
-        QVERIFY(about->isVisible());
-        QVERIFY(about->isWindow());
-
-        const QRect outer = platform.windowGeometry(about);
+        const QRect outer = o.platform.windowGeometry(o.about);
         QCOMPARE(outer.height(), 4290);
-        QCOMPARE(about->width(), 397);
+        QCOMPARE(o.about->width(), 397);
         const double left = (workArea.width() * twips - outer.width()) / 2.0;
         const double top = (workArea.height() * twips - outer.height()) / 2.0;
         // Within the pixel the twips are rounded to.
@@ -76,31 +84,19 @@ private slots:
 
     void fixedDialogWithItsTexts()
     {
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.showabout();
-        AboutWindow *about = w.about;
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Quillbox"));
-        QCOMPARE(about->minimumSize(), about->maximumSize());
-        QCOMPARE(about->width(), 397);
-        QCOMPARE(platform.windowGeometry(about).height(), 4290);
-        const Qt::WindowFlags flags = about->windowFlags();
+        Opened o;
+        QVERIFY(o.exposed);
+        QCOMPARE(o.about->windowTitle(), QStringLiteral("About Quillbox"));
+        QCOMPARE(o.about->minimumSize(), o.about->maximumSize());
+        const Qt::WindowFlags flags = o.about->windowFlags();
         QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(flags & Qt::WindowCloseButtonHint);
-        QCOMPARE(about->Label1->text(), QStringLiteral("Quillbox"));
-        QCOMPARE(about->Label2->text(), QStringLiteral("VERSION 1.20"));
-        QCOMPARE(about->bt_ok->text(), QStringLiteral("OK"));
-        QVERIFY(!about->bt_ok->isDefault());
-        QVERIFY(!about->bt_ok->autoDefault());
-        QVERIFY(about->windowHandle());
-        QCOMPARE(about->windowHandle()->transientParent(), w.windowHandle());
+        QCOMPARE(o.about->Label1->text(), QStringLiteral("Quillbox"));
+        QCOMPARE(o.about->Label2->text(), QStringLiteral("VERSION 1.20"));
+        QCOMPARE(o.about->bt_ok->text(), QStringLiteral("OK"));
+        QVERIFY(!o.about->bt_ok->isDefault() && !o.about->bt_ok->autoDefault());
+        QCOMPARE(o.about->windowHandle()->transientParent(), o.w.windowHandle());
     }
 
     // Missing faces fall back to an installed one of the same style.
@@ -109,7 +105,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("italic");
         QTest::addColumn<bool>("bold");
-
         QTest::newRow("name") << "Label1" << true << false;
         QTest::newRow("version") << "Label2" << true << true;
         QTest::newRow("OK") << "bt_ok" << false << true;
@@ -120,14 +115,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, italic);
         QFETCH(bool, bold);
-
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.showabout();
-        auto *widget = w.about->findChild<QWidget *>(name);
+        Opened o;
+        QVERIFY(o.exposed);
+        auto *widget = o.about->findChild<QWidget *>(name);
         QVERIFY(widget);
 
         const QFontInfo face(widget->font());
@@ -137,8 +127,8 @@ private slots:
         QVERIFY(face.pointSizeF() > 6);
     }
 
-    // No ink on the outermost rows and columns of a label: its text is not
-    // cut off, whichever face stands in.
+    // No ink on the outermost rows and the last column of a label: its text
+    // is not cut off, whichever face stands in.
     void labelsNotClipped_data()
     {
         QTest::addColumn<QString>("name");
@@ -149,39 +139,25 @@ private slots:
     void labelsNotClipped()
     {
         QFETCH(QString, name);
-
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.showabout();
-        QVERIFY(QTest::qWaitForWindowExposed(w.about));
-        auto *label = w.about->findChild<QLabel *>(name);
-        QVERIFY(label);
-
-        const QImage image = label->grab().toImage();
-        const QRgb background = image.pixel(image.width() / 2, image.height() - 1);
-        int inked = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                inked += image.pixel(x, y) != background;
-        QVERIFY2(inked > 50, "the text was drawn");
-        const auto edgeInked = [&](int x, int y) {
-            const QColor c(image.pixel(x, y));
-            const QColor b(background);
-            return qAbs(c.red() - b.red()) + qAbs(c.green() - b.green()) +
-                       qAbs(c.blue() - b.blue()) >
+        Opened o;
+        QVERIFY(o.exposed);
+        const QImage image = o.about->findChild<QLabel *>(name)->grab().toImage();
+        const QColor background = image.pixel(image.width() / 2, image.height() - 1);
+        const auto inked = [&](int x, int y) {
+            const QColor c = image.pixel(x, y);
+            return qAbs(c.red() - background.red()) + qAbs(c.green() - background.green()) +
+                       qAbs(c.blue() - background.blue()) >
                    60;
         };
-        for (int x = 0; x < image.width(); ++x) {
-            QVERIFY2(!edgeInked(x, 0), qPrintable(QStringLiteral("top, x=%1").arg(x)));
-            QVERIFY2(!edgeInked(x, image.height() - 1),
-                     qPrintable(QStringLiteral("bottom, x=%1").arg(x)));
-        }
+        int ink = 0;
         for (int y = 0; y < image.height(); ++y)
-            QVERIFY2(!edgeInked(image.width() - 1, y),
-                     qPrintable(QStringLiteral("right, y=%1").arg(y)));
+            for (int x = 0; x < image.width(); ++x)
+                ink += inked(x, y);
+        QVERIFY2(ink > 50, "the text is drawn");
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY2(!inked(x, 0) && !inked(x, image.height() - 1), qPrintable(QString::number(x)));
+        for (int y = 0; y < image.height(); ++y)
+            QVERIFY2(!inked(image.width() - 1, y), qPrintable(QString::number(y)));
     }
 
     void mainWindowDisabledWhileOpen_data()
@@ -194,70 +170,52 @@ private slots:
     void mainWindowDisabledWhileOpen()
     {
         QFETCH(bool, byCloseBox);
-
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-
+        Opened o;
+        QVERIFY(o.exposed);
         for (int showing = 1; showing <= 2; ++showing) {
-            w.showabout();
-            AboutWindow *about = w.about;
-            QVERIFY(QTest::qWaitForWindowExposed(about));
-            QVERIFY(!w.isEnabled());
-            QVERIFY(about->isEnabled());
-            QVERIFY(about->bt_ok->isEnabled());
+            if (showing == 2)
+                o.w.showabout();
+            QVERIFY(o.about->isVisible());
+            QVERIFY(!o.w.isEnabled());
+            QVERIFY(o.about->isEnabled() && o.about->bt_ok->isEnabled());
 
-            QTest::keyClick(about, Qt::Key_Escape);
-            QVERIFY(about->isVisible());
-            QVERIFY(!w.isEnabled());
+            QTest::keyClick(o.about, Qt::Key_Escape);
+            QVERIFY(o.about->isVisible());
+            QVERIFY(!o.w.isEnabled());
 
             if (byCloseBox)
-                QVERIFY(about->close());
+                QVERIFY(o.about->close());
             else
-                QTest::mouseClick(about->bt_ok, Qt::LeftButton);
-            QVERIFY(!about->isVisible());
-            QVERIFY(w.isEnabled());
-            QCOMPARE(w.about, about); // the same window comes back next time
+                QTest::mouseClick(o.about->bt_ok, Qt::LeftButton);
+            QVERIFY(!o.about->isVisible());
+            QVERIFY(o.w.isEnabled());
+            QCOMPARE(o.w.about, o.about); // the same window comes back next time
         }
-        QCOMPARE(platform.endCount, 0);
+        QCOMPARE(o.platform.endCount, 0);
     }
 
     void exitWithTheWindowOpen()
     {
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.insertnotenow(QStringLiteral("kept"), QStringLiteral("body"));
-        w.showabout();
-        QVERIFY(QTest::qWaitForWindowExposed(w.about));
-
-        w.byebye();
-        QCOMPARE(platform.endCount, 1);
-        QVERIFY(!w.about->isVisible());
-        QCOMPARE(store.value(QStringLiteral("notes"), QStringLiteral("notetitle1")),
+        Opened o;
+        QVERIFY(o.exposed);
+        o.w.insertnotenow(QStringLiteral("kept"), QStringLiteral("body"));
+        o.w.byebye();
+        QCOMPARE(o.platform.endCount, 1);
+        QVERIFY(!o.about->isVisible());
+        QCOMPARE(o.store.value(QStringLiteral("notes"), QStringLiteral("notetitle1")),
                  QStringLiteral("kept"));
-
         // Nothing after the end saves or ends again.
-        w.close();
-        QCOMPARE(platform.endCount, 1);
+        o.w.close();
+        QCOMPARE(o.platform.endCount, 1);
     }
 
     void goesWithTheMainWindow()
     {
-        FramedPlatform platform;
-        TempStore store;
         QPointer<AboutWindow> about;
         {
-            Form1 w(platform, store.path());
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
-            w.showabout();
-            about = w.about;
-            QVERIFY(about);
+            Opened o;
+            QVERIFY(o.exposed);
+            about = o.about;
         }
         QVERIFY(about.isNull());
     }

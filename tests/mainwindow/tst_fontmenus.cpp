@@ -17,6 +17,22 @@ QPoint rowCentre(const QListWidget *list, int row)
     return list->visualItemRect(list->item(row)).center();
 }
 
+// A shown main window on a private store, holding the given notes.
+struct Shown {
+    explicit Shown(int notes = 0)
+    {
+        w.show();
+        exposed = QTest::qWaitForWindowExposed(&w);
+        for (int i = 1; i <= notes; ++i)
+            w.insertnotenow(QStringLiteral("title %1").arg(i), QStringLiteral("body %1").arg(i));
+    }
+
+    ScriptedPlatform platform;
+    TempStore store;
+    Form1 w{platform, store.path()};
+    bool exposed = false;
+};
+
 } // namespace
 
 class TestFontMenus : public QObject
@@ -61,13 +77,9 @@ private slots:
         QFETCH(int, selectedRow);
         QFETCH(int, pressedRow);
 
-        ScriptedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        for (int i = 1; i <= notes; ++i)
-            w.insertnotenow(QStringLiteral("title %1").arg(i), QStringLiteral("body %1").arg(i));
+        Shown s(notes);
+        QVERIFY(s.exposed);
+        Form1 &w = s.w;
         if (selectedRow >= 0)
             w.mainlist->setCurrentRow(selectedRow);
         const int curpos = w.notes.curpos;
@@ -79,7 +91,7 @@ private slots:
         QTest::mousePress(w.mainlist->viewport(), Qt::RightButton, {}, at);
         QTest::mouseRelease(w.mainlist->viewport(), Qt::RightButton, {}, at);
 
-        QCOMPARE(platform.poppedMenus, QList<QMenu *>{w.mainlistmenu});
+        QCOMPARE(s.platform.poppedMenus, QList<QMenu *>{w.mainlistmenu});
         QCOMPARE(w.notes.curpos, curpos);
         QCOMPARE(w.mainlist->selectedItems(), selection);
         QCOMPARE(w.maintextbox->toPlainText(), shown);
@@ -96,18 +108,12 @@ private slots:
     {
         QFETCH(Qt::MouseButton, button);
 
-        ScriptedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.insertnotenow(QStringLiteral("one"), QStringLiteral("body one"));
-        w.insertnotenow(QStringLiteral("two"), QStringLiteral("body two"));
-
-        QTest::mouseClick(w.mainlist->viewport(), button, {}, rowCentre(w.mainlist, 1));
-        QVERIFY(platform.poppedMenus.isEmpty());
+        Shown s(2);
+        QVERIFY(s.exposed);
+        QTest::mouseClick(s.w.mainlist->viewport(), button, {}, rowCentre(s.w.mainlist, 1));
+        QVERIFY(s.platform.poppedMenus.isEmpty());
         if (button == Qt::LeftButton)
-            QCOMPARE(w.notes.curpos, 2); // the left press still picks the title
+            QCOMPARE(s.w.notes.curpos, 2); // the left press still picks the title
     }
 
     void eachItemSetsOnlyItsWidget_data()
@@ -126,12 +132,9 @@ private slots:
         QFETCH(bool, listMenu);
         QFETCH(int, size);
 
-        ScriptedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.insertnotenow(QStringLiteral("one"), QStringLiteral("body one"));
+        Shown s(1);
+        QVERIFY(s.exposed);
+        Form1 &w = s.w;
         w.mainlist->setCurrentRow(0);
         w.setstatus(QStringLiteral("untouched"));
         const QRect listPlace = w.mainlist->geometry();
@@ -152,7 +155,7 @@ private slots:
         QCOMPARE(chosen->font().pointSizeF(), qreal(size));
         QCOMPARE(other->font().pointSizeF(), 11.0);
         QCOMPARE(w.notes.curpos, 1);
-        QCOMPARE(w.maintextbox->toPlainText(), QStringLiteral("body one"));
+        QCOMPARE(w.maintextbox->toPlainText(), QStringLiteral("body 1"));
         QCOMPARE(w.status->text(), QStringLiteral("untouched"));
         QCOMPARE(w.mainlist->geometry(), listPlace);
     }

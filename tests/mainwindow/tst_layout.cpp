@@ -47,6 +47,23 @@ void checkLayout(const Form1 &w, int wp, int hp)
         QCOMPARE(w.but[i]->pos(), QPoint(l.butLefts[i], l.buttop));
 }
 
+// A shown main window on a private store; a 1024 x 738 work area (a 30-pixel
+// task bar at the top) unless told otherwise.
+struct Shown {
+    explicit Shown(QSize workArea = {1024, 738})
+    {
+        platform.scriptedWorkArea = workArea * twips;
+        w.show();
+        exposed = QTest::qWaitForWindowExposed(&w);
+    }
+    QSize frame() const { return w.frameGeometry().size() - w.size(); }
+
+    FramedPlatform platform;
+    TempStore store;
+    Form1 w{platform, store.path()};
+    bool exposed = false;
+};
+
 } // namespace
 
 class TestLayout : public QObject
@@ -58,28 +75,20 @@ private slots:
     // the window is shown: the width and the layout must be right then.
     void startsNarrowAndLaidOut()
     {
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-        const QSize frame = w.frameGeometry().size() - w.size();
-        const QRect outer = platform.windowGeometry(&w);
+        Shown s;
+        QVERIFY(s.exposed);
+        const QRect outer = s.platform.windowGeometry(&s.w);
         QCOMPARE(outer.width(), 2700);
-        QCOMPARE(outer.height(), (Form1::designClientHeight + frame.height()) * twips);
-        checkLayout(w, 180, outer.height() / twips);
-        QCOMPARE(w.mainlist->width(), 162);
+        QCOMPARE(outer.height(), (Form1::designClientHeight + s.frame().height()) * twips);
+        checkLayout(s.w, 180, outer.height() / twips);
     }
 
     void followsEveryResize_data()
     {
         QTest::addColumn<QSize>("asked");
         QTest::addColumn<QSize>("outer");
-
         QTest::newRow("400x600") << QSize(400, 600) << QSize(400, 600);
         QTest::newRow("smallest") << QSize(180, 300) << QSize(180, 300);
-        QTest::newRow("wide") << QSize(900, 320) << QSize(900, 320);
         QTest::newRow("too narrow") << QSize(120, 500) << QSize(180, 500);
         QTest::newRow("too low") << QSize(500, 200) << QSize(500, 300);
         QTest::newRow("both too small") << QSize(60, 40) << QSize(180, 300);
@@ -89,128 +98,87 @@ private slots:
     {
         QFETCH(QSize, asked);
         QFETCH(QSize, outer);
-
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-        platform.resizeWindow(&w, asked.width() * twips, asked.height() * twips);
-        QCOMPARE(platform.windowGeometry(&w).size(), outer * twips);
-        checkLayout(w, outer.width(), outer.height());
+        Shown s;
+        QVERIFY(s.exposed);
+        s.platform.resizeWindow(&s.w, asked.width() * twips, asked.height() * twips);
+        QCOMPARE(s.platform.windowGeometry(&s.w).size(), outer * twips);
+        checkLayout(s.w, outer.width(), outer.height());
     }
 
     // The window manager learns the smallest size from the minimum, and the
     // layout snaps back whatever got through.
     void smallestSizeHeldTwice()
     {
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QSize frame = w.frameGeometry().size() - w.size();
-        QCOMPARE(w.minimumSize(), QSize(180, 300) - frame);
-
-        w.setMinimumSize(0, 0);
-        w.resize(100, 120);
-        QCOMPARE(w.frameGeometry().size(), QSize(180, 300));
-        QCOMPARE(w.minimumSize(), QSize(180, 300) - frame);
-        checkLayout(w, 180, 300);
+        Shown s;
+        QVERIFY(s.exposed);
+        QCOMPARE(s.w.minimumSize(), QSize(180, 300) - s.frame());
+        s.w.setMinimumSize(0, 0);
+        s.w.resize(100, 120);
+        QCOMPARE(s.w.frameGeometry().size(), QSize(180, 300));
+        QCOMPARE(s.w.minimumSize(), QSize(180, 300) - s.frame());
+        checkLayout(s.w, 180, 300);
     }
 
     void minimisedRunsNoLayoutUntilRestored()
     {
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        platform.resizeWindow(&w, 200 * twips, 320 * twips);
-        checkLayout(w, 200, 320);
+        Shown s;
+        QVERIFY(s.exposed);
+        s.platform.resizeWindow(&s.w, 200 * twips, 320 * twips);
+        s.platform.scriptedState = Platform::Minimized;
+        s.w.showMinimized();
+        s.platform.resizeWindow(&s.w, 400 * twips, 600 * twips);
+        checkLayout(s.w, 200, 320);
 
-        platform.scriptedState = Platform::Minimized;
-        w.showMinimized();
-        platform.resizeWindow(&w, 400 * twips, 600 * twips);
-        QCOMPARE(w.mainlist->width(), layoutfor(200, 320).mainlistWidth);
-        QCOMPARE(w.status->y(), layoutfor(200, 320).statusTop);
-
-        platform.scriptedState.reset();
-        w.showNormal();
-        checkLayout(w, w.frameGeometry().width(), w.frameGeometry().height());
-        QCOMPARE(w.frameGeometry().size(), QSize(400, 600));
+        s.platform.scriptedState.reset();
+        s.w.showNormal();
+        QCOMPARE(s.w.frameGeometry().size(), QSize(400, 600));
+        checkLayout(s.w, 400, 600);
     }
 
     void maximisedFollowsItsSize()
     {
-        FramedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.showMaximized();
-        QTRY_VERIFY(w.frameGeometry().width() > 400);
-        const QSize size = w.frameGeometry().size();
-        checkLayout(w, size.width(), size.height());
+        Shown s;
+        QVERIFY(s.exposed);
+        s.w.showMaximized();
+        QTRY_VERIFY(s.w.frameGeometry().width() > 400);
+        checkLayout(s.w, s.w.frameGeometry().width(), s.w.frameGeometry().height());
     }
 
     void docking_data()
     {
         QTest::addColumn<bool>("right");
         QTest::addColumn<int>("startWidth");
+        QTest::addColumn<int>("workHeight");
         QTest::addColumn<QRect>("docked"); // twips
 
-        // A 1024 x 738 work area: a 30-pixel task bar at the top.
-        QTest::newRow("left") << false << 180 << QRect(0, 0, 2700, 11070);
-        QTest::newRow("left, wider") << false << 250 << QRect(0, 0, 3750, 11070);
-        QTest::newRow("right") << true << 180 << QRect(12660, 0, 2700, 11070);
-        QTest::newRow("right, wider") << true << 250 << QRect(11610, 0, 3750, 11070);
+        QTest::newRow("left") << false << 180 << 738 << QRect(0, 0, 2700, 11070);
+        QTest::newRow("left, wider") << false << 250 << 738 << QRect(0, 0, 3750, 11070);
+        QTest::newRow("right") << true << 180 << 738 << QRect(12660, 0, 2700, 11070);
+        QTest::newRow("right, wider") << true << 250 << 738 << QRect(11610, 0, 3750, 11070);
+        // A work area lower than the smallest height still gives 300 pixels.
+        QTest::newRow("right, low work area") << true << 180 << 250 << QRect(12660, 0, 2700, 4500);
     }
 
     void docking()
     {
         QFETCH(bool, right);
         QFETCH(int, startWidth);
+        QFETCH(int, workHeight);
         QFETCH(QRect, docked);
+        Shown s({1024, workHeight});
+        QVERIFY(s.exposed);
+        s.platform.moveWindow(&s.w, 300 * twips, 120 * twips);
+        s.platform.resizeWindow(&s.w, startWidth * twips, 400 * twips);
 
-        FramedPlatform platform;
-        platform.scriptedWorkArea = QSize(1024 * twips, 738 * twips);
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        platform.moveWindow(&w, 300 * twips, 120 * twips);
-        platform.resizeWindow(&w, startWidth * twips, 400 * twips);
-
-        if (right)
-            w.dockright();
-        else
-            w.dockleft();
-        QCOMPARE(platform.windowGeometry(&w), docked);
-        checkLayout(w, startWidth, 738);
-        QCOMPARE(w.status->y(), 738 - 48);
-    }
-
-    void dockingOnALowWorkAreaKeepsTheSmallestHeight()
-    {
-        FramedPlatform platform;
-        platform.scriptedWorkArea = QSize(1024 * twips, 250 * twips);
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-        w.dockright();
-        QCOMPARE(platform.windowGeometry(&w), QRect(12660, 0, 2700, 4500));
-        checkLayout(w, 180, 300);
+        right ? s.w.dockright() : s.w.dockleft();
+        QCOMPARE(s.platform.windowGeometry(&s.w), docked);
+        checkLayout(s.w, startWidth, docked.height() / twips);
     }
 
     void dockingDoesNothingUnlessNormal_data()
     {
         QTest::addColumn<bool>("right");
         QTest::addColumn<int>("state");
-
         QTest::newRow("left, minimised") << false << int(Platform::Minimized);
         QTest::newRow("left, maximised") << false << int(Platform::Maximized);
         QTest::newRow("right, minimised") << true << int(Platform::Minimized);
@@ -221,24 +189,15 @@ private slots:
     {
         QFETCH(bool, right);
         QFETCH(int, state);
+        Shown s;
+        QVERIFY(s.exposed);
+        s.platform.moveWindow(&s.w, 300 * twips, 120 * twips);
+        const QRect before = s.platform.windowGeometry(&s.w);
 
-        FramedPlatform platform;
-        platform.scriptedWorkArea = QSize(1024 * twips, 738 * twips);
-        TempStore store;
-        Form1 w(platform, store.path());
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        platform.moveWindow(&w, 300 * twips, 120 * twips);
-        const QRect before = platform.windowGeometry(&w);
-        const int statusTop = w.status->y();
-
-        platform.scriptedState = Platform::WindowState(state);
-        if (right)
-            w.dockright();
-        else
-            w.dockleft();
-        QCOMPARE(platform.windowGeometry(&w), before);
-        QCOMPARE(w.status->y(), statusTop);
+        s.platform.scriptedState = Platform::WindowState(state);
+        right ? s.w.dockright() : s.w.dockleft();
+        QCOMPARE(s.platform.windowGeometry(&s.w), before);
+        checkLayout(s.w, 180, before.height() / twips);
     }
 };
 
