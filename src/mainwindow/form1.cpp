@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QWindow>
 
 namespace
 {
@@ -204,6 +205,20 @@ void Form1::mouseMoveEvent(QMouseEvent *event)
     if (!childAt(event->position().toPoint()))
         Form_MouseMove();
     QWidget::mouseMoveEvent(event);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (QWindow *handle = windowHandle(); handle && !followsScreen) {
+        followsScreen = true;
+        // Pictures are drawn for the screen's scale: draw them again on a
+        // screen of another scale.
+        connect(handle, &QWindow::screenChanged, this, [this] {
+            createStrips();
+            initimages();
+        });
+    }
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -121,6 +121,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -144,6 +145,7 @@ private:
     SettingsStore store;
     bool ended = false;
     bool frameKnown = false;
+    bool followsScreen = false;
     int laidOutFrameWidth = -1;
     int laidOutFrameHeight = -1;
 };
