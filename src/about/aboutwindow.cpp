@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/framewatch.h"
 #include "toolbar/artwork.h"
 
 #include <QCloseEvent>
@@ -163,6 +164,13 @@ void AboutWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeOnceFramed();
+}
+
+void AboutWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!frameKnown)
+        whenframed(this, [this] { placeOnceFramed(); });
 }
 
 void AboutWindow::placeOnceFramed()

@@ -2,6 +2,7 @@
 
 #include "about/aboutwindow.h"
 #include "app/platform.h"
+#include "mainwindow/framewatch.h"
 #include "toolbar/picturebutton.h"
 #include "toolbar/toolbar.h"
 
@@ -210,6 +211,13 @@ void Form1::mouseMoveEvent(QMouseEvent *event)
 void Form1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (!frameKnown) {
+        whenframed(this, [this] {
+            applyFrameOnce();
+            if (frameGeometry().size() != QSize(laidOutFrameWidth, laidOutFrameHeight))
+                Form_Resize();
+        });
+    }
     if (QWindow *handle = windowHandle(); handle && !followsScreen) {
         followsScreen = true;
         // Pictures are drawn for the screen's scale: draw them again on a

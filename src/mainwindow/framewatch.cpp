@@ -1,0 +1,40 @@
+#include "mainwindow/framewatch.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace
+{
+
+constexpr int intervalMs = 20;
+constexpr int attempts = 100;
+
+bool framed(const QWidget *window)
+{
+    return window->frameGeometry().size() != window->geometry().size();
+}
+
+} // namespace
+
+void whenframed(QWidget *window, std::function<void()> action)
+{
+    if (framed(window)) {
+        action();
+        return;
+    }
+    auto *timer = new QTimer(window);
+    timer->setInterval(intervalMs);
+    auto left = std::make_shared<int>(attempts);
+    QObject::connect(timer, &QTimer::timeout, window,
+                     [window, timer, left, action = std::move(action)] {
+                         const bool done = framed(window);
+                         if (done)
+                             action();
+                         if (done || --*left <= 0) {
+                             timer->stop();
+                             timer->deleteLater();
+                         }
+                     });
+    timer->start();
+}
