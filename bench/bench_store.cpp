@@ -19,7 +19,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 const QString app = QStringLiteral("qbxlm120");
 
@@ -32,9 +33,10 @@ double median(QList<double> v)
 StoredSettings makeNotes(int count, int bodyChars, quint32 seed)
 {
     QRandomGenerator rng(seed);
-    const QString words[] = {QStringLiteral("note "), QStringLiteral("Quillbox "), QStringLiteral("über "),
-                             QStringLiteral("line\n"), QStringLiteral("日本語 "), QStringLiteral("tab\t"),
-                             QStringLiteral("42 "), QStringLiteral("😀 ")};
+    const QString words[] = {QStringLiteral("note "),   QStringLiteral("Quillbox "),
+                             QStringLiteral("über "),   QStringLiteral("line\n"),
+                             QStringLiteral("日本語 "), QStringLiteral("tab\t"),
+                             QStringLiteral("42 "),     QStringLiteral("😀 ")};
     StoredSettings s;
     for (int k = 1; k <= count; ++k) {
         QString body;
@@ -198,7 +200,8 @@ int main(int argc, char **argv)
         row(QStringLiteral("load, ") + QLatin1String(c.name), median(load), fl);
         row(QStringLiteral("  (load w/o open)"), median(loadOnly), fl);
         std::printf("%-24s %10.1f MB db, %.1f MB plain\n", "  sizes",
-                    double(QFileInfo(dbPath).size()) / 1048576, double(QFileInfo(plain).size()) / 1048576);
+                    double(QFileInfo(dbPath).size()) / 1048576,
+                    double(QFileInfo(plain).size()) / 1048576);
     }
     return 0;
 }

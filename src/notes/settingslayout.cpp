@@ -7,7 +7,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 const QString general = QStringLiteral("general");
 const QString notes = QStringLiteral("notes");
@@ -79,8 +80,10 @@ float texttosize(const QString &text, float fallback)
 StoredSettings loadsettings(SettingsStore &store, const QString &appname, int maxnotes)
 {
     StoredSettings result;
-    const int count = texttocount(store.read(appname, general, notetotal, QStringLiteral("0")), maxnotes);
-    result.mainlistsize = texttosize(store.read(appname, general, mainlistsize, QStringLiteral("8")), defaultSize);
+    const int count =
+        texttocount(store.read(appname, general, notetotal, QStringLiteral("0")), maxnotes);
+    result.mainlistsize =
+        texttosize(store.read(appname, general, mainlistsize, QStringLiteral("8")), defaultSize);
     result.maintextboxsize =
         texttosize(store.read(appname, general, maintextboxsize, QStringLiteral("8")), defaultSize);
     store.write(appname, notes, QStringLiteral("temp"), QStringLiteral("-"));
@@ -111,14 +114,15 @@ bool savesettings(SettingsStore &store, const QString &appname, const StoredSett
     if (!store.begin())
         return false;
     const qsizetype count = settings.titles.size();
-    bool ok = store.write(appname, general, notetotal, QString::number(count))
-        && store.write(appname, general, mainlistsize, sizetotext(settings.mainlistsize))
-        && store.write(appname, general, maintextboxsize, sizetotext(settings.maintextboxsize))
-        && store.deleteSection(appname, notes);
+    bool ok =
+        store.write(appname, general, notetotal, QString::number(count)) &&
+        store.write(appname, general, mainlistsize, sizetotext(settings.mainlistsize)) &&
+        store.write(appname, general, maintextboxsize, sizetotext(settings.maintextboxsize)) &&
+        store.deleteSection(appname, notes);
     for (qsizetype i = 0; ok && i < count; ++i) {
         const QString index = QString::number(i + 1);
-        ok = store.write(appname, notes, notetitle + index, settings.titles.at(i))
-            && store.write(appname, notes, notecontent + index, settings.contents.value(i));
+        ok = store.write(appname, notes, notetitle + index, settings.titles.at(i)) &&
+             store.write(appname, notes, notecontent + index, settings.contents.value(i));
     }
     if (ok && store.commit())
         return true;

@@ -13,15 +13,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 // The statements kept prepared for the life of a connection.
 enum Stmt { ReadValue, WriteValue, DeleteSection, ReadSection, Begin, Commit, Rollback, StmtCount };
 
 const char *const statementSql[StmtCount] = {
     "SELECT value FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
-    "INSERT INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4)"
-    " ON CONFLICT (app, section, key) DO UPDATE SET value = excluded.value",
+    "INSERT OR REPLACE INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4)",
     "DELETE FROM settings WHERE app = ?1 AND section = ?2",
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2",
     "BEGIN IMMEDIATE",
@@ -53,10 +53,11 @@ bool bindText(sqlite3_stmt *stmt, int index, const QString &text)
     const char16_t first = text.front().unicode();
     if (first == 0xFEFF || first == 0xFFFE) {
         QString marked = QChar(0xFEFF) + text;
-        return sqlite3_bind_text16(stmt, index, marked.utf16(), int(marked.size() * 2), SQLITE_TRANSIENT)
-            == SQLITE_OK;
+        return sqlite3_bind_text16(stmt, index, marked.utf16(), int(marked.size() * 2),
+                                   SQLITE_TRANSIENT) == SQLITE_OK;
     }
-    return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_STATIC) == SQLITE_OK;
+    return sqlite3_bind_text16(stmt, index, text.utf16(), int(text.size() * 2), SQLITE_STATIC) ==
+           SQLITE_OK;
 }
 
 QString columnText(sqlite3_stmt *stmt, int column)
@@ -93,7 +94,8 @@ QString makeFolders(const QString &folder)
         struct stat st;
         if (::stat(native.constData(), &st) == 0) {
             if (!S_ISDIR(st.st_mode))
-                return QStringLiteral("a file stands where the folder %1 should be; move it away").arg(at);
+                return QStringLiteral("a file stands where the folder %1 should be; move it away")
+                    .arg(at);
             continue;
         }
         if (errno != ENOENT)
@@ -101,7 +103,8 @@ QString makeFolders(const QString &folder)
         if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
             const int err = errno;
             if (isPermission(err))
-                return QStringLiteral("the folder %1 cannot be created because its parent folder is read-only")
+                return QStringLiteral(
+                           "the folder %1 cannot be created because its parent folder is read-only")
                     .arg(at);
             return QStringLiteral("the folder %1 cannot be created (%2)").arg(at, sysError(err));
         }
@@ -149,15 +152,18 @@ bool SettingsStore::fail(const QString &doing, int rc)
     switch (primary) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        reason = QStringLiteral("the store is locked by another program; close the other program and try again");
+        reason = QStringLiteral(
+            "the store is locked by another program; close the other program and try again");
         break;
     case SQLITE_READONLY:
-        reason = QStringLiteral("the store is read-only; check the permissions of the file and its folder");
+        reason = QStringLiteral(
+            "the store is read-only; check the permissions of the file and its folder");
         break;
     case SQLITE_CANTOPEN:
         reason = isPermission(err)
-            ? QStringLiteral("the folder is read-only, so the store cannot write its journal there")
-            : QStringLiteral("a file beside the store cannot be opened");
+                     ? QStringLiteral(
+                           "the folder is read-only, so the store cannot write its journal there")
+                     : QStringLiteral("a file beside the store cannot be opened");
         break;
     case SQLITE_FULL:
         reason = QStringLiteral("the disk is full; free some space and try again");
@@ -219,35 +225,44 @@ SettingsStore::OpenResult SettingsStore::open()
     const QFileInfo info(file);
     const QString folderProblem = makeFolders(info.absolutePath());
     if (!folderProblem.isEmpty()) {
-        lastError = QStringLiteral("Could not open the settings store %1: %2.").arg(file, folderProblem);
+        lastError =
+            QStringLiteral("Could not open the settings store %1: %2.").arg(file, folderProblem);
         return OpenResult::Failed;
     }
     const QByteArray native = QFile::encodeName(file);
     struct stat st;
     if (::stat(native.constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
-            lastError = QStringLiteral("Could not open the settings store %1: a folder stands where the file "
-                                       "should be; move or remove that folder.")
+            lastError = QStringLiteral(
+                            "Could not open the settings store %1: a folder stands where the file "
+                            "should be; move or remove that folder.")
                             .arg(file);
             return OpenResult::Failed;
         }
         if (!S_ISREG(st.st_mode)) {
-            lastError = QStringLiteral("Could not open the settings store %1: it is not a plain file.").arg(file);
+            lastError =
+                QStringLiteral("Could not open the settings store %1: it is not a plain file.")
+                    .arg(file);
             return OpenResult::Failed;
         }
     } else if (errno == ENOENT) {
         const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {
             const int err = errno;
-            lastError = isPermission(err)
-                ? QStringLiteral("Could not create the settings store %1: the folder is read-only.").arg(file)
-                : QStringLiteral("Could not create the settings store %1: %2.").arg(file, sysError(err));
+            lastError =
+                isPermission(err)
+                    ? QStringLiteral(
+                          "Could not create the settings store %1: the folder is read-only.")
+                          .arg(file)
+                    : QStringLiteral("Could not create the settings store %1: %2.")
+                          .arg(file, sysError(err));
             return OpenResult::Failed;
         }
         ::fchmod(fd, 0600);
         ::close(fd);
     } else {
-        lastError = QStringLiteral("Could not open the settings store %1: %2.").arg(file, sysError(errno));
+        lastError =
+            QStringLiteral("Could not open the settings store %1: %2.").arg(file, sysError(errno));
         return OpenResult::Failed;
     }
     return openFile(true);
@@ -256,12 +271,14 @@ SettingsStore::OpenResult SettingsStore::open()
 SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
 {
     const QByteArray native = QFile::encodeName(file);
-    int rc = sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    int rc = sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
     if (rc != SQLITE_OK) {
         fail(QStringLiteral("open"), rc);
         if (db && (rc & 0xff) == SQLITE_CANTOPEN && isPermission(sqlite3_system_errno(db)))
-            lastError = QStringLiteral("Could not open the settings store %1: the file may not be read; check "
-                                       "its permissions.")
+            lastError = QStringLiteral(
+                            "Could not open the settings store %1: the file may not be read; check "
+                            "its permissions.")
                             .arg(file);
         close();
         return OpenResult::Failed;
@@ -274,7 +291,8 @@ SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
 
     switch (checkStore()) {
     case Check::Sound:
-        return allowQuarantine || quarantined.isEmpty() ? OpenResult::Opened : OpenResult::Quarantined;
+        return allowQuarantine || quarantined.isEmpty() ? OpenResult::Opened
+                                                        : OpenResult::Quarantined;
     case Check::Failed:
         close();
         return OpenResult::Failed;
@@ -290,9 +308,10 @@ SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
         return OpenResult::Failed;
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        lastError = QStringLiteral("Could not create a new settings store %1 after setting the damaged one "
-                                   "aside as %2: %3.")
-                        .arg(file, quarantined, sysError(errno));
+        lastError =
+            QStringLiteral("Could not create a new settings store %1 after setting the damaged one "
+                           "aside as %2: %3.")
+                .arg(file, quarantined, sysError(errno));
         return OpenResult::Failed;
     }
     ::fchmod(fd, 0600);
@@ -334,10 +353,11 @@ SettingsStore::Check SettingsStore::checkStore()
         return Check::Damaged;
 
     // The shape of the table: four NOT NULL text columns, the first three the key.
-    rc = sqlite3_prepare_v2(db,
-                            "SELECT (SELECT count(*) FROM sqlite_schema),"
-                            " (SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'settings')",
-                            -1, &stmt, nullptr);
+    rc = sqlite3_prepare_v2(
+        db,
+        "SELECT (SELECT count(*) FROM sqlite_schema),"
+        " (SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'settings')",
+        -1, &stmt, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
         return classify(rc, "read");
@@ -353,8 +373,11 @@ SettingsStore::Check SettingsStore::checkStore()
     if (tables != 1)
         return Check::Damaged;
 
-    rc = sqlite3_prepare_v2(db, "SELECT name, upper(type), \"notnull\", pk FROM pragma_table_info('settings')"
-                                " ORDER BY cid", -1, &stmt, nullptr);
+    rc = sqlite3_prepare_v2(
+        db,
+        "SELECT name, upper(type), \"notnull\", pk FROM pragma_table_info('settings')"
+        " ORDER BY cid",
+        -1, &stmt, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
         return classify(rc, "read");
@@ -366,9 +389,9 @@ SettingsStore::Check SettingsStore::checkStore()
         if (columns < 4) {
             const char *name = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0));
             const char *type = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 1));
-            shape = shape && name && type && std::strcmp(name, names[columns]) == 0
-                && std::strcmp(type, "TEXT") == 0 && sqlite3_column_int(stmt, 2) == 1
-                && sqlite3_column_int(stmt, 3) == (columns < 3 ? columns + 1 : 0);
+            shape = shape && name && type && std::strcmp(name, names[columns]) == 0 &&
+                    std::strcmp(type, "TEXT") == 0 && sqlite3_column_int(stmt, 2) == 1 &&
+                    sqlite3_column_int(stmt, 3) == (columns < 3 ? columns + 1 : 0);
         }
         ++columns;
     }
@@ -381,7 +404,8 @@ SettingsStore::Check SettingsStore::checkStore()
 bool SettingsStore::createSchema()
 {
     if (sqlite3_db_readonly(db, "main") == 1) {
-        lastError = QStringLiteral("Could not create the settings store %1: the file is read-only.").arg(file);
+        lastError = QStringLiteral("Could not create the settings store %1: the file is read-only.")
+                        .arg(file);
         return false;
     }
     char sql[512];
@@ -418,9 +442,10 @@ bool SettingsStore::quarantine()
         target = file + QStringLiteral(".damaged-") + stamp + u'-' + QString::number(n);
     if (::rename(QFile::encodeName(file).constData(), QFile::encodeName(target).constData()) != 0) {
         const int err = errno;
-        lastError = QStringLiteral("The settings store %1 is damaged and could not be set aside: %2.")
-                        .arg(file,
-                             isPermission(err) ? QStringLiteral("the folder is read-only") : sysError(err));
+        lastError =
+            QStringLiteral("The settings store %1 is damaged and could not be set aside: %2.")
+                .arg(file,
+                     isPermission(err) ? QStringLiteral("the folder is read-only") : sysError(err));
         return false;
     }
     // A journal or log left beside the damaged file belongs to it, never to
@@ -428,7 +453,8 @@ bool SettingsStore::quarantine()
     for (const char *suffix : {"-journal", "-wal", "-shm"}) {
         const QByteArray side = QFile::encodeName(file + QLatin1String(suffix));
         if (::lstat(side.constData(), &st) == 0)
-            ::rename(side.constData(), QFile::encodeName(target + QLatin1String(suffix)).constData());
+            ::rename(side.constData(),
+                     QFile::encodeName(target + QLatin1String(suffix)).constData());
     }
     quarantined = target;
     return true;
@@ -460,8 +486,8 @@ bool SettingsStore::write(const QString &app, const QString &section, const QStr
     if (!stmt)
         return false;
     int rc = SQLITE_MISUSE;
-    if (bindText(stmt, 1, app) && bindText(stmt, 2, section) && bindText(stmt, 3, key)
-        && bindText(stmt, 4, value))
+    if (bindText(stmt, 1, app) && bindText(stmt, 2, section) && bindText(stmt, 3, key) &&
+        bindText(stmt, 4, value))
         rc = sqlite3_step(stmt);
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
@@ -485,7 +511,8 @@ bool SettingsStore::deleteSection(const QString &app, const QString &section)
     return true;
 }
 
-QList<std::pair<QString, QString>> SettingsStore::readSection(const QString &app, const QString &section)
+QList<std::pair<QString, QString>> SettingsStore::readSection(const QString &app,
+                                                              const QString &section)
 {
     QList<std::pair<QString, QString>> result;
     sqlite3_stmt *stmt = statement(ReadSection);

@@ -41,7 +41,7 @@ QString derivedtitle(const QString &text)
             break;
         }
     }
-    const QString line = text.left(end);
+    QString line = text.left(end);
     if (line.size() <= keptWhenCut)
         return line; // cannot exceed 30 characters
     const qsizetype past = offsetAfter(line, longestWhole + 1);

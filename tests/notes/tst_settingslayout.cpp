@@ -13,7 +13,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString app = QStringLiteral("qbxlm120");
 const QString general = QStringLiteral("general");
@@ -40,8 +41,9 @@ QStringList sectionsOf(const QString &path)
     QStringList result;
     sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db, "SELECT DISTINCT section FROM settings WHERE app = 'qbxlm120' ORDER BY section", -1,
-                       &stmt, nullptr);
+    sqlite3_prepare_v2(
+        db, "SELECT DISTINCT section FROM settings WHERE app = 'qbxlm120' ORDER BY section", -1,
+        &stmt, nullptr);
     while (sqlite3_step(stmt) == SQLITE_ROW)
         result << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
     sqlite3_finalize(stmt);
@@ -136,7 +138,8 @@ void tst_SettingsLayout::savesReplaceNotesSection()
     }
     SettingsStore store(t.path());
     QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
-    QCOMPARE(keysOf(store, notes), (QStringList{"notecontent1", "notecontent2", "notetitle1", "notetitle2"}));
+    QCOMPARE(keysOf(store, notes),
+             (QStringList{"notecontent1", "notecontent2", "notetitle1", "notetitle2"}));
     QCOMPARE(store.read(app, general, "notetotal", "?"), QStringLiteral("2"));
     QCOMPARE(store.read(app, notes, "notetitle2", "?"), QStringLiteral("three"));
     QCOMPARE(store.read(app, notes, "notecontent2", "?"), QStringLiteral("3"));
@@ -178,17 +181,21 @@ void tst_SettingsLayout::loadEqualsPointLookups()
     QRandomGenerator rng(7);
     for (int k = 1; k <= 45; ++k) { // some present, some missing, some beyond the count
         if (rng.bounded(3))
-            QVERIFY(store.write(app, notes, QStringLiteral("notetitle%1").arg(k), QStringLiteral("t%1").arg(k)));
+            QVERIFY(store.write(app, notes, QStringLiteral("notetitle%1").arg(k),
+                                QStringLiteral("t%1").arg(k)));
         if (rng.bounded(3))
-            QVERIFY(store.write(app, notes, QStringLiteral("notecontent%1").arg(k), QStringLiteral("c%1").arg(k)));
+            QVERIFY(store.write(app, notes, QStringLiteral("notecontent%1").arg(k),
+                                QStringLiteral("c%1").arg(k)));
     }
     QVERIFY(store.write(app, notes, "notetitle01", "leading zero, never read"));
     QVERIFY(store.write("otherapp", notes, "notetitle1", "other app"));
     const StoredSettings loaded = loadsettings(store, app, 500);
     QCOMPARE(loaded.titles.size(), 40);
     for (int k = 1; k <= 40; ++k) {
-        QCOMPARE(loaded.titles[k - 1], store.read(app, notes, QStringLiteral("notetitle%1").arg(k), "Your note"));
-        QCOMPARE(loaded.contents[k - 1], store.read(app, notes, QStringLiteral("notecontent%1").arg(k), "note"));
+        QCOMPARE(loaded.titles[k - 1],
+                 store.read(app, notes, QStringLiteral("notetitle%1").arg(k), "Your note"));
+        QCOMPARE(loaded.contents[k - 1],
+                 store.read(app, notes, QStringLiteral("notecontent%1").arg(k), "note"));
     }
 }
 
@@ -259,30 +266,51 @@ void tst_SettingsLayout::garbageStored_data()
     QTest::addColumn<QString>("size");
     QTest::addColumn<int>("wantCount");
     QTest::addColumn<float>("wantSize");
-    QTest::newRow("sound") << "3" << "10.5" << 3 << 10.5f;
-    QTest::newRow("blanks around") << " 3 " << " 10.5 " << 3 << 10.5f;
-    QTest::newRow("plus sign") << "+3" << "+10" << 3 << 10.0f;
-    QTest::newRow("empty") << "" << "" << 0 << 8.0f;
-    QTest::newRow("words") << "three" << "big" << 0 << 8.0f;
-    QTest::newRow("fraction count") << "2.5" << "8" << 0 << 8.0f;
-    QTest::newRow("trailing junk") << "3x" << "9pt" << 0 << 8.0f;
-    QTest::newRow("hex") << "0x10" << "0x10" << 0 << 8.0f;
-    QTest::newRow("negative") << "-5" << "-9" << 0 << 8.0f;
-    QTest::newRow("minus zero") << "-0" << "-0" << 0 << 8.0f;
-    QTest::newRow("above limit") << "501" << "100.25" << 500 << 8.0f;
-    QTest::newRow("huge") << "99999999999999999999999999" << "1e300" << 500 << 8.0f;
-    QTest::newRow("leading zeros") << "007" << "0009.75" << 7 << 9.75f;
-    QTest::newRow("too small size") << "1" << "0.5" << 1 << 8.0f;
-    QTest::newRow("zero size") << "1" << "0" << 1 << 8.0f;
-    QTest::newRow("edges") << "500" << "1" << 500 << 1.0f;
-    QTest::newRow("top edge") << "500" << "100" << 500 << 100.0f;
-    QTest::newRow("nan") << "1" << "nan" << 1 << 8.0f;
-    QTest::newRow("inf") << "1" << "inf" << 1 << 8.0f;
-    QTest::newRow("exponent") << "1" << "1.2e1" << 1 << 12.0f;
-    QTest::newRow("NUL inside") << QStringLiteral("1") + QChar(0) + "2" << QStringLiteral("9") + QChar(0) << 0
-                                << 8.0f;
+    QTest::newRow("sound") << "3"
+                           << "10.5" << 3 << 10.5f;
+    QTest::newRow("blanks around") << " 3 "
+                                   << " 10.5 " << 3 << 10.5f;
+    QTest::newRow("plus sign") << "+3"
+                               << "+10" << 3 << 10.0f;
+    QTest::newRow("empty") << ""
+                           << "" << 0 << 8.0f;
+    QTest::newRow("words") << "three"
+                           << "big" << 0 << 8.0f;
+    QTest::newRow("fraction count") << "2.5"
+                                    << "8" << 0 << 8.0f;
+    QTest::newRow("trailing junk") << "3x"
+                                   << "9pt" << 0 << 8.0f;
+    QTest::newRow("hex") << "0x10"
+                         << "0x10" << 0 << 8.0f;
+    QTest::newRow("negative") << "-5"
+                              << "-9" << 0 << 8.0f;
+    QTest::newRow("minus zero") << "-0"
+                                << "-0" << 0 << 8.0f;
+    QTest::newRow("above limit") << "501"
+                                 << "100.25" << 500 << 8.0f;
+    QTest::newRow("huge") << "99999999999999999999999999"
+                          << "1e300" << 500 << 8.0f;
+    QTest::newRow("leading zeros") << "007"
+                                   << "0009.75" << 7 << 9.75f;
+    QTest::newRow("too small size") << "1"
+                                    << "0.5" << 1 << 8.0f;
+    QTest::newRow("zero size") << "1"
+                               << "0" << 1 << 8.0f;
+    QTest::newRow("edges") << "500"
+                           << "1" << 500 << 1.0f;
+    QTest::newRow("top edge") << "500"
+                              << "100" << 500 << 100.0f;
+    QTest::newRow("nan") << "1"
+                         << "nan" << 1 << 8.0f;
+    QTest::newRow("inf") << "1"
+                         << "inf" << 1 << 8.0f;
+    QTest::newRow("exponent") << "1"
+                              << "1.2e1" << 1 << 12.0f;
+    QTest::newRow("NUL inside") << QStringLiteral("1") + QChar(0) + "2"
+                                << QStringLiteral("9") + QChar(0) << 0 << 8.0f;
     QTest::newRow("full-width digits") << QString::fromUtf8("\xEF\xBC\x93") << "8" << 0 << 8.0f;
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QString(QChar(0xDC00)) << 0 << 8.0f;
+    QTest::newRow("lone surrogate")
+        << QString(QChar(0xD800)) << QString(QChar(0xDC00)) << 0 << 8.0f;
 }
 
 void tst_SettingsLayout::garbageStored()
@@ -326,18 +354,49 @@ void tst_SettingsLayout::randomRoundTrip()
     QRandomGenerator rng(seed);
 
     const QList<QString> alphabet = {
-        QStringLiteral("\r"), QStringLiteral("\n"), QStringLiteral("\r\n"), QString(QChar(0x2028)),
-        QString(QChar(0x2029)), QStringLiteral("\t"), QStringLiteral(" "), QStringLiteral("  "),
-        QStringLiteral("\""), QStringLiteral("'"), QStringLiteral("\\"), QStringLiteral("="),
-        QStringLiteral("["), QStringLiteral("]"), QStringLiteral(";"), QStringLiteral(","),
-        QStringLiteral("#"), QStringLiteral("@"), QString(QChar(0xFEFF)), QString(QChar(0xFFFE)),
-        QString(QChar(0)), QString(QChar(0xD800)), QString(QChar(0xDBFF)), QString(QChar(0xDC00)),
-        QString(QChar(0xDFFF)), QString::fromUtf8("\xF0\x9F\x98\x80"), QString::fromUtf8("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x92\xBB"),
-        QStringLiteral("e") + QChar(0x0301), QStringLiteral("a") + QChar(0x0308) + QChar(0x0323),
-        QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"), QString::fromUtf8("\xD9\x85\xD8\xB1\xD8\xAD\xD8\xA8\xD8\xA7"),
-        QString(QChar(0x202E)), QString(QChar(0x200F)), QStringLiteral("note"), QStringLiteral("notetitle1"),
-        QStringLiteral("%1"), QStringLiteral("%"), QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral("0"),
-        QString(QChar(0xFFFF)), QString(QChar(0x7F)), QString(QChar(0x1B)),
+        QStringLiteral("\r"),
+        QStringLiteral("\n"),
+        QStringLiteral("\r\n"),
+        QString(QChar(0x2028)),
+        QString(QChar(0x2029)),
+        QStringLiteral("\t"),
+        QStringLiteral(" "),
+        QStringLiteral("  "),
+        QStringLiteral("\""),
+        QStringLiteral("'"),
+        QStringLiteral("\\"),
+        QStringLiteral("="),
+        QStringLiteral("["),
+        QStringLiteral("]"),
+        QStringLiteral(";"),
+        QStringLiteral(","),
+        QStringLiteral("#"),
+        QStringLiteral("@"),
+        QString(QChar(0xFEFF)),
+        QString(QChar(0xFFFE)),
+        QString(QChar(0)),
+        QString(QChar(0xD800)),
+        QString(QChar(0xDBFF)),
+        QString(QChar(0xDC00)),
+        QString(QChar(0xDFFF)),
+        QString::fromUtf8("\xF0\x9F\x98\x80"),
+        QString::fromUtf8("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x92\xBB"),
+        QStringLiteral("e") + QChar(0x0301),
+        QStringLiteral("a") + QChar(0x0308) + QChar(0x0323),
+        QString::fromUtf8("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"),
+        QString::fromUtf8("\xD9\x85\xD8\xB1\xD8\xAD\xD8\xA8\xD8\xA7"),
+        QString(QChar(0x202E)),
+        QString(QChar(0x200F)),
+        QStringLiteral("note"),
+        QStringLiteral("notetitle1"),
+        QStringLiteral("%1"),
+        QStringLiteral("%"),
+        QStringLiteral("a"),
+        QStringLiteral("Z"),
+        QStringLiteral("0"),
+        QString(QChar(0xFFFF)),
+        QString(QChar(0x7F)),
+        QString(QChar(0x1B)),
     };
     auto randomText = [&](int pieces) {
         QString s;

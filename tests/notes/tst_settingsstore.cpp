@@ -14,7 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 const QString app = QStringLiteral("qbxlm120");
 
@@ -24,16 +25,22 @@ class Raw
 public:
     explicit Raw(const QString &path)
     {
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     }
     ~Raw() { sqlite3_close_v2(db); }
-    bool exec(const char *sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+    bool exec(const char *sql)
+    {
+        return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
     QString text(const char *sql)
     {
         sqlite3_stmt *stmt = nullptr;
         QString result;
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-            result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK &&
+            sqlite3_step(stmt) == SQLITE_ROW)
+            result =
+                QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
         sqlite3_finalize(stmt);
         return result;
     }
@@ -42,7 +49,8 @@ public:
 
 mode_t modeOf(const QString &path)
 {
-    struct stat st {};
+    struct stat st {
+    };
     ::stat(QFile::encodeName(path).constData(), &st);
     return st.st_mode & 07777;
 }
@@ -136,9 +144,11 @@ void tst_SettingsStore::defaultPath()
     qputenv("XDG_CONFIG_HOME", "/some/where");
     QCOMPARE(SettingsStore::defaultPath(), QStringLiteral("/some/where/quillbox/settings.db"));
     qputenv("XDG_CONFIG_HOME", "");
-    QCOMPARE(SettingsStore::defaultPath(), QDir::homePath() + QStringLiteral("/.config/quillbox/settings.db"));
+    QCOMPARE(SettingsStore::defaultPath(),
+             QDir::homePath() + QStringLiteral("/.config/quillbox/settings.db"));
     qunsetenv("XDG_CONFIG_HOME");
-    QCOMPARE(SettingsStore::defaultPath(), QDir::homePath() + QStringLiteral("/.config/quillbox/settings.db"));
+    QCOMPARE(SettingsStore::defaultPath(),
+             QDir::homePath() + QStringLiteral("/.config/quillbox/settings.db"));
     if (had)
         qputenv("XDG_CONFIG_HOME", old);
 }
@@ -154,11 +164,14 @@ void tst_SettingsStore::newStoreShape()
     Raw raw(path);
     QCOMPARE(raw.text("PRAGMA encoding"), QStringLiteral("UTF-16le"));
     QCOMPARE(raw.text("PRAGMA user_version"), QStringLiteral("1"));
-    QCOMPARE(raw.text("SELECT count(*) FROM sqlite_schema WHERE type = 'table'"), QStringLiteral("1"));
-    QCOMPARE(raw.text("SELECT group_concat(name || ':' || type || ':' || \"notnull\" || ':' || pk, ' ')"
-                      " FROM pragma_table_info('settings')"),
-             QStringLiteral("app:TEXT:1:1 section:TEXT:1:2 key:TEXT:1:3 value:TEXT:1:0"));
-    QCOMPARE(raw.text("SELECT wr FROM pragma_table_list WHERE name = 'settings'"), QStringLiteral("1"));
+    QCOMPARE(raw.text("SELECT count(*) FROM sqlite_schema WHERE type = 'table'"),
+             QStringLiteral("1"));
+    QCOMPARE(
+        raw.text("SELECT group_concat(name || ':' || type || ':' || \"notnull\" || ':' || pk, ' ')"
+                 " FROM pragma_table_info('settings')"),
+        QStringLiteral("app:TEXT:1:1 section:TEXT:1:2 key:TEXT:1:3 value:TEXT:1:0"));
+    QCOMPARE(raw.text("SELECT wr FROM pragma_table_list WHERE name = 'settings'"),
+             QStringLiteral("1"));
     // Opening it again finds the same store.
     SettingsStore second(path);
     QCOMPARE(second.open(), SettingsStore::OpenResult::Opened);
@@ -212,14 +225,14 @@ void tst_SettingsStore::exactTexts()
         QStringLiteral(""),
         QString(QChar(0)),
         QStringLiteral("a") + QChar(0) + QStringLiteral("b") + QChar(0),
-        QString(QChar(0xD800)),                               // lone high surrogate
-        QString(QChar(0xDC00)),                               // lone low surrogate
-        QString(QChar(0xDC00)) + QChar(0xD800),               // swapped pair
-        QStringLiteral("x") + QChar(0xDBFF),                  // high surrogate at the end
-        QString::fromUtf8("\xF0\x9F\x98\x80 emoji"),          // a proper pair
+        QString(QChar(0xD800)),                      // lone high surrogate
+        QString(QChar(0xDC00)),                      // lone low surrogate
+        QString(QChar(0xDC00)) + QChar(0xD800),      // swapped pair
+        QStringLiteral("x") + QChar(0xDBFF),         // high surrogate at the end
+        QString::fromUtf8("\xF0\x9F\x98\x80 emoji"), // a proper pair
         QStringLiteral("\r\n\r\n \t trailing  "),
-        QString(QChar(0xFEFF)) + QStringLiteral("bom"),       // SQLite reads a leading mark as
-        QString(QChar(0xFFFE)) + QStringLiteral("swapped"),   // a byte-order mark: must survive
+        QString(QChar(0xFEFF)) + QStringLiteral("bom"),     // SQLite reads a leading mark as
+        QString(QChar(0xFFFE)) + QStringLiteral("swapped"), // a byte-order mark: must survive
         QString(QChar(0xFEFF)) + QChar(0xFEFF),
         QString(QChar(0xFEFF)),
         QString(QChar(0xFFFE)),
@@ -238,14 +251,17 @@ void tst_SettingsStore::exactTexts()
     SettingsStore store(path); // a fresh connection
     QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
     for (int i = 0; i < values.size(); ++i) {
-        const QString got = store.read(app, QStringLiteral("s"), QStringLiteral("k%1").arg(i), QStringLiteral("?"));
+        const QString got =
+            store.read(app, QStringLiteral("s"), QStringLiteral("k%1").arg(i), QStringLiteral("?"));
         QVERIFY2(got.size() == values[i].size(), qPrintable(QString::number(i)));
         QCOMPARE(got, values[i]);
         QCOMPARE(store.read(app, values[i], values[i], QStringLiteral("?")), values[i]);
     }
     // Sections and keys that differ only after a NUL stay apart.
-    QVERIFY(store.write(app, QStringLiteral("n"), QStringLiteral("a") + QChar(0) + QStringLiteral("1"), "one"));
-    QVERIFY(store.write(app, QStringLiteral("n"), QStringLiteral("a") + QChar(0) + QStringLiteral("2"), "two"));
+    QVERIFY(store.write(app, QStringLiteral("n"),
+                        QStringLiteral("a") + QChar(0) + QStringLiteral("1"), "one"));
+    QVERIFY(store.write(app, QStringLiteral("n"),
+                        QStringLiteral("a") + QChar(0) + QStringLiteral("2"), "two"));
     QCOMPARE(store.readSection(app, QStringLiteral("n")).size(), 2);
     QCOMPARE(store.read(app, QStringLiteral("n"), QStringLiteral("a"), QStringLiteral("absent")),
              QStringLiteral("absent"));
@@ -262,8 +278,10 @@ void tst_SettingsStore::emptyIsTextNotNull()
     Raw raw(path);
     QCOMPARE(raw.text("SELECT group_concat(typeof(value) || length(value), ',') FROM settings"),
              QStringLiteral("text0,text0"));
-    QCOMPARE(store.read(app, QStringLiteral("s"), QStringLiteral("null"), QStringLiteral("?")), QString());
-    QVERIFY(!store.read(app, QStringLiteral("s"), QStringLiteral("null"), QStringLiteral("?")).isNull());
+    QCOMPARE(store.read(app, QStringLiteral("s"), QStringLiteral("null"), QStringLiteral("?")),
+             QString());
+    QVERIFY(!store.read(app, QStringLiteral("s"), QStringLiteral("null"), QStringLiteral("?"))
+                 .isNull());
 }
 
 void tst_SettingsStore::readSectionAndDelete()
@@ -376,8 +394,9 @@ void tst_SettingsStore::wrongTableQuarantined()
     const QString byHand = dir.path() + QStringLiteral("/byhand.db");
     {
         Raw raw(byHand);
-        QVERIFY(raw.exec("CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
-                         " value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID"));
+        QVERIFY(raw.exec(
+            "CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
+            " value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID"));
         QVERIFY(raw.exec("INSERT INTO settings VALUES ('qbxlm120', 'general', 'notetotal', '1'),"
                          " ('qbxlm120', 'notes', 'notetitle1', 'héllo')"));
     }
@@ -420,14 +439,16 @@ void tst_SettingsStore::fileWhereFolderShouldBe()
     writeAll(dir.path() + QStringLiteral("/quillbox"), "a plain file");
     SettingsStore store(dir.path() + QStringLiteral("/quillbox/settings.db"));
     QCOMPARE(store.open(), SettingsStore::OpenResult::Failed);
-    QVERIFY2(store.error().contains(QStringLiteral("a file stands where the folder")), qPrintable(store.error()));
+    QVERIFY2(store.error().contains(QStringLiteral("a file stands where the folder")),
+             qPrintable(store.error()));
     QCOMPARE(readAll(dir.path() + QStringLiteral("/quillbox")), QByteArray("a plain file"));
 }
 
 void tst_SettingsStore::readOnlyFolder()
 {
     if (::geteuid() == 0)
-        QSKIP("running as root: permission bits do not stop root, so a read-only folder cannot be made");
+        QSKIP("running as root: permission bits do not stop root, so a read-only folder cannot be "
+              "made");
     QTemporaryDir dir;
     const QString folder = dir.path() + QStringLiteral("/quillbox");
     QVERIFY(QDir().mkpath(folder));
@@ -446,7 +467,8 @@ void tst_SettingsStore::readOnlyFolder()
 void tst_SettingsStore::readOnlyExistingStore()
 {
     if (::geteuid() == 0)
-        QSKIP("running as root: permission bits do not stop root, so a read-only store cannot be made");
+        QSKIP("running as root: permission bits do not stop root, so a read-only store cannot be "
+              "made");
     QTemporaryDir dir;
     const QString folder = dir.path() + QStringLiteral("/quillbox");
     const QString path = folder + QStringLiteral("/settings.db");
@@ -481,7 +503,8 @@ void tst_SettingsStore::lockedStore()
         QVERIFY(!savesettings(store, app, sample(5, "after")));
         QVERIFY2(timer.elapsed() >= 2500, "the busy timeout is a few seconds");
         QVERIFY2(timer.elapsed() < 10000, "gives up after the busy timeout");
-        QVERIFY2(store.error().contains(QStringLiteral("locked by another program")), qPrintable(store.error()));
+        QVERIFY2(store.error().contains(QStringLiteral("locked by another program")),
+                 qPrintable(store.error()));
         other.exec("ROLLBACK");
     }
     // The same connection works again once the lock is gone.
@@ -498,10 +521,12 @@ void tst_SettingsStore::lockedAtOpenIsNotDamage()
     {
         Raw other(path);
         QVERIFY(other.exec("BEGIN EXCLUSIVE"));
-        QVERIFY(other.exec("INSERT INTO settings VALUES ('x', 'y', 'z', 'w')")); // takes the lock now
+        QVERIFY(
+            other.exec("INSERT INTO settings VALUES ('x', 'y', 'z', 'w')")); // takes the lock now
         SettingsStore store(path);
         QCOMPARE(store.open(), SettingsStore::OpenResult::Failed);
-        QVERIFY2(store.error().contains(QStringLiteral("locked by another program")), qPrintable(store.error()));
+        QVERIFY2(store.error().contains(QStringLiteral("locked by another program")),
+                 qPrintable(store.error()));
         QVERIFY(store.quarantinedPath().isEmpty());
         other.exec("ROLLBACK");
     }
@@ -531,7 +556,8 @@ void tst_SettingsStore::saveCutShort()
     // Everything as the seed left it, "temp" from the load included.
     expectUntouched(path, before);
     Raw raw(path);
-    QCOMPARE(raw.text("SELECT value FROM settings WHERE section = 'notes' AND key = 'temp'"), QStringLiteral("-"));
+    QCOMPARE(raw.text("SELECT value FROM settings WHERE section = 'notes' AND key = 'temp'"),
+             QStringLiteral("-"));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)

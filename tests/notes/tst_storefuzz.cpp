@@ -17,7 +17,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 const QString app = QStringLiteral("qbxlm120");
 constexpr int maxnotes = 500;
@@ -44,8 +45,8 @@ QString scratchBase()
 bool sane(const StoredSettings &s)
 {
     auto sizeOk = [](float f) { return std::isfinite(f) && f >= 1 && f <= 100; };
-    return s.titles.size() == s.contents.size() && s.titles.size() <= maxnotes && sizeOk(s.mainlistsize)
-        && sizeOk(s.maintextboxsize);
+    return s.titles.size() == s.contents.size() && s.titles.size() <= maxnotes &&
+           sizeOk(s.mainlistsize) && sizeOk(s.maintextboxsize);
 }
 
 } // namespace
@@ -70,7 +71,8 @@ void tst_StoreFuzz::initTestCase()
         seed = qEnvironmentVariable("QUILLBOX_SEED").toUInt();
     if (qEnvironmentVariableIsSet("QUILLBOX_FUZZ_SECONDS"))
         budgetMs = qEnvironmentVariable("QUILLBOX_FUZZ_SECONDS").toInt() * 1000;
-    qInfo("store fuzz seed %u (replay with QUILLBOX_SEED=%u), budget %d ms per test", seed, seed, budgetMs);
+    qInfo("store fuzz seed %u (replay with QUILLBOX_SEED=%u), budget %d ms per test", seed, seed,
+          budgetMs);
 }
 
 void tst_StoreFuzz::damagedFiles()
@@ -96,8 +98,8 @@ void tst_StoreFuzz::damagedFiles()
     const QByteArray pristine = readAll(path);
     QVERIFY(pristine.size() > 65536);
     const int pageSize = (uchar(pristine[16]) << 8 | uchar(pristine[17])) == 1
-        ? 65536
-        : (uchar(pristine[16]) << 8 | uchar(pristine[17]));
+                             ? 65536
+                             : (uchar(pristine[16]) << 8 | uchar(pristine[17]));
     const int pages = int(pristine.size() / pageSize);
 
     QElapsedTimer total;
@@ -115,7 +117,8 @@ void tst_StoreFuzz::damagedFiles()
             break;
         case 1: // flip bytes in the header and the first page, where structure lives
             for (int i = 0, n = int(rng.bounded(1, 6)); i < n; ++i)
-                bytes[int(rng.bounded(std::min<int>(bytes.size(), pageSize)))] ^= char(rng.bounded(1, 256));
+                bytes[int(rng.bounded(std::min<int>(bytes.size(), pageSize)))] ^=
+                    char(rng.bounded(1, 256));
             break;
         case 2: // truncate anywhere
             bytes.truncate(int(rng.bounded(int(bytes.size()))));
@@ -155,25 +158,34 @@ void tst_StoreFuzz::damagedFiles()
         const SettingsStore::OpenResult result = store.open();
         results[int(result)]++;
         if (result == SettingsStore::OpenResult::Quarantined) {
-            QVERIFY2(readAll(store.quarantinedPath()) == bytes, "the damaged file is kept as it was");
+            QVERIFY2(readAll(store.quarantinedPath()) == bytes,
+                     "the damaged file is kept as it was");
         }
         if (result != SettingsStore::OpenResult::Failed) {
             QVERIFY(store.isOpen());
             const StoredSettings loaded = loadsettings(store, app, maxnotes);
             if (!sane(loaded))
-                QFAIL(qPrintable(QStringLiteral("seed %1 run %2 kind %3: result out of rules").arg(seed).arg(runs).arg(kind)));
+                QFAIL(qPrintable(QStringLiteral("seed %1 run %2 kind %3: result out of rules")
+                                     .arg(seed)
+                                     .arg(runs)
+                                     .arg(kind)));
             if (rng.bounded(4) == 0) // sometimes save over it as well
                 savesettings(store, app, loaded);
         } else {
             QVERIFY(!store.error().isEmpty());
         }
         slowest = std::max(slowest, one.elapsed());
-        QVERIFY2(one.elapsed() < 10000, qPrintable(QStringLiteral("seed %1 run %2 kind %3 took %4 ms")
-                                                       .arg(seed).arg(runs).arg(kind).arg(one.elapsed())));
+        QVERIFY2(one.elapsed() < 10000,
+                 qPrintable(QStringLiteral("seed %1 run %2 kind %3 took %4 ms")
+                                .arg(seed)
+                                .arg(runs)
+                                .arg(kind)
+                                .arg(one.elapsed())));
         ++runs;
     }
-    qInfo("damagedFiles: %d runs in %lld ms (slowest %lld ms): opened %d, quarantined %d, failed %d", runs,
-          total.elapsed(), slowest, results.value(0), results.value(1), results.value(2));
+    qInfo(
+        "damagedFiles: %d runs in %lld ms (slowest %lld ms): opened %d, quarantined %d, failed %d",
+        runs, total.elapsed(), slowest, results.value(0), results.value(1), results.value(2));
     QVERIFY(runs >= 200);
 }
 
@@ -188,29 +200,64 @@ void tst_StoreFuzz::oddValues()
         QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
     }
     const QList<QString> counts = {
-        "0", "1", "3", "500", "501", "-1", "-32768", "32767", "65536", "4294967297",
-        "999999999999999999999999", "abc", "", " 5", "5 ", "1e3", "0x1f", "12.0", "+7", "--3", "٣",
-        QString(QChar(0)), QStringLiteral("2") + QChar(0xD800),
+        "0",
+        "1",
+        "3",
+        "500",
+        "501",
+        "-1",
+        "-32768",
+        "32767",
+        "65536",
+        "4294967297",
+        "999999999999999999999999",
+        "abc",
+        "",
+        " 5",
+        "5 ",
+        "1e3",
+        "0x1f",
+        "12.0",
+        "+7",
+        "--3",
+        "٣",
+        QString(QChar(0)),
+        QStringLiteral("2") + QChar(0xD800),
     };
     const QList<QString> sizes = {
-        "8", "8.25", "9,75", "0", "-8", "101", "100.0001", "1e2", "1e-300", "1e400", "nan", "NaN", "inf",
-        "-inf", "", " ", "12pt", "1,000", "1.000", "٣", "0x10", QString(QChar(0xDC00)),
+        "8",        "8.25",
+        "9,75",     "0",
+        "-8",       "101",
+        "100.0001", "1e2",
+        "1e-300",   "1e400",
+        "nan",      "NaN",
+        "inf",      "-inf",
+        "",         " ",
+        "12pt",     "1,000",
+        "1.000",    "٣",
+        "0x10",     QString(QChar(0xDC00)),
     };
 
     sqlite3 *raw = nullptr;
-    QCOMPARE(sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr),
-             SQLITE_OK);
+    QCOMPARE(
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr),
+        SQLITE_OK);
     sqlite3_stmt *put = nullptr;
-    QCOMPARE(sqlite3_prepare_v2(raw, "INSERT OR REPLACE INTO settings VALUES ('qbxlm120', ?1, ?2, ?3)", -1, &put,
-                                nullptr),
+    QCOMPARE(sqlite3_prepare_v2(raw,
+                                "INSERT OR REPLACE INTO settings VALUES ('qbxlm120', ?1, ?2, ?3)",
+                                -1, &put, nullptr),
              SQLITE_OK);
     // Values of every SQLite type, stored straight through the C API.
     auto store = [&](const QString &section, const QString &key) {
         sqlite3_bind_text16(put, 1, section.utf16(), int(section.size() * 2), SQLITE_TRANSIENT);
         sqlite3_bind_text16(put, 2, key.utf16(), int(key.size() * 2), SQLITE_TRANSIENT);
         switch (rng.bounded(6)) {
-        case 0: sqlite3_bind_int64(put, 3, qint64(rng.generate64())); break;
-        case 1: sqlite3_bind_double(put, 3, rng.generateDouble() * 1e6 - 5e5); break;
+        case 0:
+            sqlite3_bind_int64(put, 3, qint64(rng.generate64()));
+            break;
+        case 1:
+            sqlite3_bind_double(put, 3, rng.generateDouble() * 1e6 - 5e5);
+            break;
         case 2: {
             QByteArray blob(int(rng.bounded(0, 40)), '\0'); // odd lengths too
             for (char &c : blob)
@@ -244,26 +291,31 @@ void tst_StoreFuzz::oddValues()
             store(general, QString::fromLatin1(key));
         if (rng.bounded(2)) {
             const QString c = counts[rng.bounded(int(counts.size()))];
-            sqlite3_exec(raw,
-                         qPrintable(QStringLiteral("UPDATE settings SET value = '%1' WHERE key = 'notetotal'")
-                                        .arg(QString(c).replace(u'\'', QStringLiteral("''")).remove(QChar(0)))),
-                         nullptr, nullptr, nullptr);
+            sqlite3_exec(
+                raw,
+                qPrintable(
+                    QStringLiteral("UPDATE settings SET value = '%1' WHERE key = 'notetotal'")
+                        .arg(QString(c).replace(u'\'', QStringLiteral("''")).remove(QChar(0)))),
+                nullptr, nullptr, nullptr);
         }
         for (int i = 0, n = int(rng.bounded(30)); i < n; ++i)
             store(QStringLiteral("notes"),
-                  (rng.bounded(2) ? QStringLiteral("notetitle") : QStringLiteral("notecontent"))
-                      + QString::number(rng.bounded(1, 40)));
+                  (rng.bounded(2) ? QStringLiteral("notetitle") : QStringLiteral("notecontent")) +
+                      QString::number(rng.bounded(1, 40)));
         sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
 
         SettingsStore s(path);
         QCOMPARE(s.open(), SettingsStore::OpenResult::Opened);
         const StoredSettings loaded = loadsettings(s, app, maxnotes);
         if (!sane(loaded))
-            QFAIL(qPrintable(QStringLiteral("seed %1 run %2: result out of rules").arg(seed).arg(runs)));
+            QFAIL(qPrintable(
+                QStringLiteral("seed %1 run %2: result out of rules").arg(seed).arg(runs)));
         // The one-pass load equals point look-ups with defaults.
         for (int k = 1; k <= loaded.titles.size() && k <= 40; ++k) {
-            QCOMPARE(loaded.titles[k - 1], s.read(app, "notes", QStringLiteral("notetitle%1").arg(k), "Your note"));
-            QCOMPARE(loaded.contents[k - 1], s.read(app, "notes", QStringLiteral("notecontent%1").arg(k), "note"));
+            QCOMPARE(loaded.titles[k - 1],
+                     s.read(app, "notes", QStringLiteral("notetitle%1").arg(k), "Your note"));
+            QCOMPARE(loaded.contents[k - 1],
+                     s.read(app, "notes", QStringLiteral("notecontent%1").arg(k), "note"));
         }
         ++runs;
     }
