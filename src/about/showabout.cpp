@@ -14,5 +14,7 @@ void Form1::showabout()
     const QRect shown = platform.windowGeometry(about);
     const double left = (area.width() - shown.width()) / 2.0;
     const double top = (area.height() - shown.height()) / 2.0;
-    platform.moveWindow(about, static_cast<int>(left), static_cast<int>(top));
+    const QPoint origin = platform.screenOrigin(this);
+    platform.moveWindow(about, origin.x() + static_cast<int>(left),
+                        origin.y() + static_cast<int>(top));
 }

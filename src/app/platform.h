@@ -35,6 +35,9 @@ public:
 
     // Width and height of the work area of the screen that holds the window.
     virtual QSize workArea(const QWidget *window) = 0;
+    // The top-left corner of that screen, from which docked and centred
+    // windows are placed; (0, 0) on a single screen.
+    virtual QPoint screenOrigin(const QWidget *window) = 0;
     virtual WindowState windowState(const QWidget *window) = 0;
     virtual QRect windowGeometry(const QWidget *window) = 0;
     virtual void moveWindow(QWidget *window, int left, int top) = 0;

@@ -91,6 +91,12 @@ QSize QtPlatform::workArea(const QWidget *window)
     return {toTwips(area.width()), toTwips(area.height())};
 }
 
+QPoint QtPlatform::screenOrigin(const QWidget *window)
+{
+    const QPoint corner = screenOf(window)->geometry().topLeft();
+    return {toTwips(corner.x()), toTwips(corner.y())};
+}
+
 Platform::WindowState QtPlatform::windowState(const QWidget *window)
 {
     const Qt::WindowStates state = window->windowState();

@@ -13,6 +13,7 @@ public:
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
     QSize workArea(const QWidget *window) override;
+    QPoint screenOrigin(const QWidget *window) override;
     WindowState windowState(const QWidget *window) override;
     QRect windowGeometry(const QWidget *window) override;
     void moveWindow(QWidget *window, int left, int top) override;

@@ -119,7 +119,8 @@ void Form1::dockleft()
 {
     if (platform.windowState(this) != Platform::Normal)
         return;
-    platform.moveWindow(this, 0, 0);
+    const QPoint origin = platform.screenOrigin(this);
+    platform.moveWindow(this, origin.x(), origin.y());
     const QRect outer = platform.windowGeometry(this);
     platform.resizeWindow(this, outer.width(), platform.workArea(this).height());
 }
@@ -130,6 +131,7 @@ void Form1::dockright()
         return;
     const QRect outer = platform.windowGeometry(this);
     const int width = outer.width();
-    platform.moveWindow(this, platform.workArea(this).width() - width, 0);
+    const QPoint origin = platform.screenOrigin(this);
+    platform.moveWindow(this, origin.x() + platform.workArea(this).width() - width, origin.y());
     platform.resizeWindow(this, width, platform.workArea(this).height());
 }

@@ -10,26 +10,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
-#include <cmath>
 
 namespace
 {
 
 constexpr int twips = Platform::twipsPerPixel;
-
-// The scripted platform gives a window the asked outer size as its client
-// size; offscreen windows do carry a small frame, so take it off here as the
-// real platform does.
-class FramedPlatform : public ScriptedPlatform
-{
-public:
-    void resizeWindow(QWidget *window, int width, int height) override
-    {
-        const QSize frame = window->frameGeometry().size() - window->size();
-        window->resize(int(std::lround(width / double(twips))) - frame.width(),
-                       int(std::lround(height / double(twips))) - frame.height());
-    }
-};
 
 // A shown main window with the About window opened from it.
 struct Opened {
@@ -43,7 +28,7 @@ struct Opened {
         exposed = exposed && about && QTest::qWaitForWindowExposed(about);
     }
 
-    FramedPlatform platform;
+    ScriptedPlatform platform;
     TempStore store;
     Form1 w{platform, store.path()};
     AboutWindow *about = nullptr;

@@ -16,20 +16,6 @@ namespace
 
 constexpr int twips = Platform::twipsPerPixel;
 
-// The scripted platform gives a window the asked outer size as its client
-// size; offscreen windows do carry a small frame, so take it off here as the
-// real platform does.
-class FramedPlatform : public ScriptedPlatform
-{
-public:
-    void resizeWindow(QWidget *window, int width, int height) override
-    {
-        const QSize frame = window->frameGeometry().size() - window->size();
-        window->resize(int(std::lround(width / double(twips))) - frame.width(),
-                       int(std::lround(height / double(twips))) - frame.height());
-    }
-};
-
 // Every widget that follows the window's size, and the design values the
 // layout must leave alone, for an outer size of wp x hp pixels.
 void checkLayout(const Form1 &w, int wp, int hp)
@@ -58,7 +44,7 @@ struct Shown {
     }
     QSize frame() const { return w.frameGeometry().size() - w.size(); }
 
-    FramedPlatform platform;
+    ScriptedPlatform platform;
     TempStore store;
     Form1 w{platform, store.path()};
     bool exposed = false;
@@ -173,6 +159,17 @@ private slots:
         right ? s.w.dockright() : s.w.dockleft();
         QCOMPARE(s.platform.windowGeometry(&s.w), docked);
         checkLayout(s.w, startWidth, docked.height() / twips);
+    }
+
+    void dockingOnASecondScreen()
+    {
+        Shown s;
+        QVERIFY(s.exposed);
+        s.platform.scriptedScreenOrigin = QPoint(1280, 0) * twips;
+        s.w.dockleft();
+        QCOMPARE(s.platform.windowGeometry(&s.w).topLeft(), QPoint(1280 * twips, 0));
+        s.w.dockright();
+        QCOMPARE(s.platform.windowGeometry(&s.w).topLeft(), QPoint((1280 + 844) * twips, 0));
     }
 
     void dockingDoesNothingUnlessNormal_data()

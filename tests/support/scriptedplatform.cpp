@@ -50,6 +50,11 @@ QSize ScriptedPlatform::workArea(const QWidget *)
     return scriptedWorkArea;
 }
 
+QPoint ScriptedPlatform::screenOrigin(const QWidget *)
+{
+    return scriptedScreenOrigin;
+}
+
 Platform::WindowState ScriptedPlatform::windowState(const QWidget *window)
 {
     if (scriptedState)

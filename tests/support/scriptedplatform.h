@@ -47,6 +47,7 @@ public:
     int clipboardReads = 0;
 
     QSize scriptedWorkArea{15360, 11520}; // 1024 x 768 pixels
+    QPoint scriptedScreenOrigin{0, 0};    // a second screen lies elsewhere
     std::optional<WindowState> scriptedState;
 
     Answer messageBox(QWidget *parent, const QString &prompt, Buttons buttons, Icon icon,
@@ -56,6 +57,7 @@ public:
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
     QSize workArea(const QWidget *window) override;
+    QPoint screenOrigin(const QWidget *window) override;
     WindowState windowState(const QWidget *window) override;
     QRect windowGeometry(const QWidget *window) override;
     void moveWindow(QWidget *window, int left, int top) override;
