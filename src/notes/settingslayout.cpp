@@ -96,6 +96,9 @@ StoredSettings loadsettings(SettingsStore &store, const QString &appname, int ma
     stored.reserve(rows.size());
     for (const auto &[key, value] : rows)
         stored.insert(key, value);
+    // The texts now live in our strings; the file's pages that were read to
+    // make them would otherwise stay mapped as a second copy of every note.
+    store.releaseMemory();
 
     const QString defaultTitle = QStringLiteral("Your note");
     const QString defaultContent = QStringLiteral("note");
@@ -114,15 +117,18 @@ bool savesettings(SettingsStore &store, const QString &appname, const StoredSett
     if (!store.begin())
         return false;
     const qsizetype count = settings.titles.size();
-    bool ok =
-        store.write(appname, general, notetotal, QString::number(count)) &&
-        store.write(appname, general, mainlistsize, sizetotext(settings.mainlistsize)) &&
-        store.write(appname, general, maintextboxsize, sizetotext(settings.maintextboxsize)) &&
-        store.deleteSection(appname, notes);
-    for (qsizetype i = 0; ok && i < count; ++i) {
-        const QString index = QString::number(i + 1);
-        ok = store.write(appname, notes, notetitle + index, settings.titles.at(i)) &&
-             store.write(appname, notes, notecontent + index, settings.contents.value(i));
+    bool ok = store.write(appname, general, notetotal, QString::number(count)) &&
+              store.write(appname, general, mainlistsize, sizetotext(settings.mainlistsize)) &&
+              store.write(appname, general, maintextboxsize, sizetotext(settings.maintextboxsize));
+    if (ok) {
+        QList<std::pair<QString, QString>> section;
+        section.reserve(2 * count);
+        for (qsizetype i = 0; i < count; ++i) {
+            const QString index = QString::number(i + 1);
+            section.emplace_back(notetitle + index, settings.titles.at(i));
+            section.emplace_back(notecontent + index, settings.contents.value(i));
+        }
+        ok = store.replaceSection(appname, notes, section);
     }
     if (ok && store.commit())
         return true;

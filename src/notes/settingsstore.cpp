@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include <sqlite3.h>
 
@@ -17,7 +18,17 @@ namespace
 {
 
 // The statements kept prepared for the life of a connection.
-enum Stmt { ReadValue, WriteValue, DeleteSection, ReadSection, Begin, Commit, Rollback, StmtCount };
+enum Stmt {
+    ReadValue,
+    WriteValue,
+    DeleteSection,
+    ReadSection,
+    Begin,
+    Commit,
+    Rollback,
+    DeleteKey,
+    StmtCount
+};
 
 const char *const statementSql[StmtCount] = {
     "SELECT value FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
@@ -27,6 +38,7 @@ const char *const statementSql[StmtCount] = {
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
+    "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
 };
 
 // Settings for every connection. DELETE journal with synchronous = FULL is
@@ -36,6 +48,7 @@ const char *const statementSql[StmtCount] = {
 // 70% larger and slower); mmap lets loads read the page cache directly.
 constexpr int pageSize = 4096;
 constexpr int busyTimeoutMs = 3000;
+constexpr const char *mmapPragma = "PRAGMA mmap_size = 268435456";
 
 const char16_t emptyText[1] = {0};
 
@@ -286,7 +299,7 @@ SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, busyTimeoutMs);
     exec("PRAGMA synchronous = FULL");
-    exec("PRAGMA mmap_size = 268435456");
+    exec(mmapPragma);
     exec("PRAGMA cache_size = -65536");
 
     switch (checkStore()) {
@@ -509,6 +522,75 @@ bool SettingsStore::deleteSection(const QString &app, const QString &section)
     if (rc != SQLITE_DONE)
         return fail(QStringLiteral("write"), rc);
     return true;
+}
+
+bool SettingsStore::replaceSection(const QString &app, const QString &section,
+                                   const QList<std::pair<QString, QString>> &entries)
+{
+    // Rewriting a section of long notes whole costs its size twice in writes
+    // (the journal keeps every old page) and dominated the save at exit; most
+    // saves change a note or two. So compare first, then write the rest.
+    QHash<QString, qsizetype> wanted;
+    wanted.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        wanted.insert(entries.at(i).first, i);
+    QList<bool> same(entries.size(), false);
+    QStringList stale;
+
+    sqlite3_stmt *stmt = statement(ReadSection);
+    if (!stmt)
+        return false;
+    int rc = SQLITE_MISUSE;
+    if (bindText(stmt, 1, app) && bindText(stmt, 2, section)) {
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            const QString key = columnText(stmt, 0);
+            const auto at = wanted.constFind(key);
+            if (at == wanted.constEnd()) {
+                stale.append(key);
+                continue;
+            }
+            // Compared where SQLite holds it: no copy of the stored text is made.
+            const QString &value = entries.at(*at).second;
+            const void *data = sqlite3_column_text16(stmt, 1);
+            const qsizetype bytes = sqlite3_column_bytes16(stmt, 1);
+            same[*at] =
+                bytes == value.size() * 2 &&
+                (bytes == 0 || (data && std::memcmp(data, value.utf16(), size_t(bytes)) == 0));
+        }
+    }
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (rc != SQLITE_DONE)
+        return fail(QStringLiteral("read"), rc);
+
+    for (const QString &key : std::as_const(stale)) {
+        stmt = statement(DeleteKey);
+        if (!stmt)
+            return false;
+        rc = SQLITE_MISUSE;
+        if (bindText(stmt, 1, app) && bindText(stmt, 2, section) && bindText(stmt, 3, key))
+            rc = sqlite3_step(stmt);
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+        if (rc != SQLITE_DONE)
+            return fail(QStringLiteral("write"), rc);
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (!same.at(i) && !write(app, section, entries.at(i).first, entries.at(i).second))
+            return false;
+    }
+    return true;
+}
+
+void SettingsStore::releaseMemory()
+{
+    if (!db)
+        return;
+    // Dropping the limit unmaps the file; raising it again only lets the next
+    // read map it anew.
+    exec("PRAGMA mmap_size = 0");
+    exec(mmapPragma);
+    sqlite3_db_release_memory(db);
 }
 
 QList<std::pair<QString, QString>> SettingsStore::readSection(const QString &app,

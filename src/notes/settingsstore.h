@@ -41,6 +41,14 @@ public:
     bool write(const QString &app, const QString &section, const QString &key,
                const QString &value);
     bool deleteSection(const QString &app, const QString &section);
+    // Makes the section hold exactly these (distinct) keys and values, as
+    // deleteSection and a write of each would, but touches only the rows
+    // that differ: saving unchanged notes rewrites none of them.
+    bool replaceSection(const QString &app, const QString &section,
+                        const QList<std::pair<QString, QString>> &entries);
+    // Hands back the memory holding the file's pages read so far (the map
+    // of the file and the page cache); later reads fetch them again.
+    void releaseMemory();
 
     // Every key and value of a section, read in one pass.
     QList<std::pair<QString, QString>> readSection(const QString &app, const QString &section);
