@@ -173,6 +173,9 @@ measure() {
         mkdir -m 700 "$home/.config/quillbox"
         cp "$SEEDED" "$home/.config/quillbox/settings.db"
         chmod 600 "$home/.config/quillbox/settings.db"
+        # On disk, as a save of Quillbox's own leaves it; otherwise the first
+        # sync at start would write out the whole fresh copy.
+        sync "$home/.config/quillbox/settings.db"
     fi
     # Read the binary and its libraries once, so no run pays for a cold disk.
     cat "$bin" >/dev/null
