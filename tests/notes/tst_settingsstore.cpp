@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 #include <sqlite3.h>
 
 #include <sys/stat.h>
@@ -147,25 +149,7 @@ private slots:
             qputenv("XDG_CONFIG_HOME", old);
     }
 
-    void newStoreShape()
-    {
-        SettingsStore store(dir.path() + QStringLiteral("/a/b/settings.db"));
-        QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
-        Raw raw(store.path());
-        QCOMPARE(raw.text("PRAGMA encoding"), QStringLiteral("UTF-16le"));
-        QCOMPARE(raw.text("PRAGMA user_version"), QStringLiteral("1"));
-        QCOMPARE(raw.text("SELECT count(*) FROM sqlite_schema WHERE type = 'table'"),
-                 QStringLiteral("1"));
-        QCOMPARE(raw.text("SELECT group_concat(name||':'||type||':'||\"notnull\"||':'||pk, ' ')"
-                          " FROM pragma_table_info('settings')"),
-                 QStringLiteral("app:TEXT:1:1 section:TEXT:1:2 key:TEXT:1:3 value:TEXT:1:0"));
-        QCOMPARE(raw.text("SELECT wr FROM pragma_table_list WHERE name = 'settings'"),
-                 QStringLiteral("1"));
-        SettingsStore second(store.path());
-        QCOMPARE(second.open(), SettingsStore::OpenResult::Opened);
-    }
-
-    void fileModes_data()
+    void newStore_data()
     {
         QTest::addColumn<int>("mask");
         QTest::newRow("umask 022") << 022;
@@ -173,7 +157,8 @@ private slots:
         QTest::newRow("umask 077") << 077;
     }
 
-    void fileModes()
+    // Private folders and file, whatever the umask, and the table as expected.
+    void newStore()
     {
         QFETCH(int, mask);
         const QString folder = dir.path() + QStringLiteral("/config/quillbox");
@@ -187,6 +172,18 @@ private slots:
         QCOMPARE(modeOf(folder), mode_t(0700));
         QCOMPARE(modeOf(dir.path() + QStringLiteral("/config")), mode_t(0700));
         QCOMPARE(modeOf(store.path()), mode_t(0600));
+        Raw raw(store.path());
+        QCOMPARE(raw.text("PRAGMA encoding"), QStringLiteral("UTF-16le"));
+        QCOMPARE(raw.text("PRAGMA user_version"), QStringLiteral("1"));
+        QCOMPARE(raw.text("SELECT count(*) FROM sqlite_schema WHERE type = 'table'"),
+                 QStringLiteral("1"));
+        QCOMPARE(raw.text("SELECT group_concat(name||':'||type||':'||\"notnull\"||':'||pk, ' ')"
+                          " FROM pragma_table_info('settings')"),
+                 QStringLiteral("app:TEXT:1:1 section:TEXT:1:2 key:TEXT:1:3 value:TEXT:1:0"));
+        QCOMPARE(raw.text("SELECT wr FROM pragma_table_list WHERE name = 'settings'"),
+                 QStringLiteral("1"));
+        SettingsStore second(store.path());
+        QCOMPARE(second.open(), SettingsStore::OpenResult::Opened);
     }
 
     // Values, keys and sections read back exactly, through a fresh connection.
@@ -270,39 +267,30 @@ private slots:
     }
 
     // A file that is no sound store is set aside unchanged and a fresh one
-    // made; an empty file or a sound one made by other means is used.
+    // made, never over an earlier one, even within one second; an empty file
+    // or a sound one made by other means is used.
     void damagedFiles()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, damaged);
         QFETCH(QStringList, titles);
-        QVERIFY(writeAll(path(), bytes));
-        SettingsStore store(path());
-        QCOMPARE(store.open(), damaged ? SettingsStore::OpenResult::Quarantined
-                                       : SettingsStore::OpenResult::Opened);
-        QVERIFY(store.isOpen());
-        const QString aside = store.quarantinedPath();
-        QCOMPARE(aside.startsWith(path() + QStringLiteral(".damaged-")), damaged);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), damaged ? 2 : 1);
-        QCOMPARE(loadsettings(store, app, 500).titles, titles);
-        QVERIFY(savesettings(store, app, sample(1, "fresh")));
-        if (damaged) {
-            QCOMPARE(modeOf(path()), mode_t(0600)); // the fresh store is private
-            QCOMPARE(readAll(aside), bytes);
-        }
-    }
-
-    void quarantineNeverOverwrites()
-    {
         QSet<QString> asides;
-        for (const QByteArray bytes : {"garbage 0", "garbage 1", "garbage 2"}) {
+        for (int round = 1; round <= (damaged ? 3 : 1); ++round) {
             QVERIFY(writeAll(path(), bytes));
             SettingsStore store(path());
-            QCOMPARE(store.open(), SettingsStore::OpenResult::Quarantined);
-            QCOMPARE(readAll(store.quarantinedPath()), bytes);
+            QCOMPARE(store.open(), damaged ? SettingsStore::OpenResult::Quarantined
+                                           : SettingsStore::OpenResult::Opened);
+            QVERIFY(store.isOpen());
             asides.insert(store.quarantinedPath());
+            QCOMPARE(store.quarantinedPath().startsWith(path() + ".damaged-"), damaged);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), damaged ? 1 + round : 1);
+            QCOMPARE(loadsettings(store, app, 500).titles, titles);
+            QVERIFY(savesettings(store, app, sample(1, "fresh")));
         }
-        QCOMPARE(asides.size(), 3); // even within one second
+        for (const QString &aside : asides)
+            QVERIFY(!damaged || readAll(aside) == bytes);
+        if (damaged)
+            QCOMPARE(modeOf(path()), mode_t(0600)); // the fresh store is private
     }
 
     void unusablePaths_data()
@@ -323,6 +311,9 @@ private slots:
         row("read-only folder", "quillbox", "read-only", "quillbox/settings.db", "read-only");
         row("folder in a read-only one", "quillbox", "read-only", "quillbox/sub/settings.db",
             "read-only");
+        // Another program holding the file is no damage: nothing is set aside.
+        row("store locked by another program", "settings.db", "locked", "settings.db",
+            "locked by another program");
     }
 
     // The open fails with a reason and leaves what stands in the way alone.
@@ -332,9 +323,18 @@ private slots:
         QFETCH(QString, make);
         QFETCH(QString, file);
         QFETCH(QString, reason);
+        const QString name = blocker;
         blocker = dir.path() + u'/' + blocker;
+        std::unique_ptr<Raw> other;
+        QString before;
         if (make == QLatin1String("file")) {
             QVERIFY(writeAll(blocker, "a plain file"));
+        } else if (make == QLatin1String("locked")) {
+            QVERIFY(seed(blocker));
+            other = std::make_unique<Raw>(blocker);
+            before = other->dump();
+            QVERIFY(
+                other->exec("BEGIN EXCLUSIVE; INSERT INTO settings VALUES ('x', 'y', 'z', 'w')"));
         } else {
             if (make != QLatin1String("folder") && ::geteuid() == 0)
                 QSKIP("running as root: permission bits do not stop root");
@@ -345,8 +345,15 @@ private slots:
         QCOMPARE(store.open(), SettingsStore::OpenResult::Failed);
         QVERIFY(!store.isOpen());
         QVERIFY2(store.error().contains(reason), qPrintable(store.error()));
-        QVERIFY(make == QLatin1String("file") ? readAll(blocker) == "a plain file"
-                                              : QDir(blocker).isEmpty());
+        QVERIFY(store.quarantinedPath().isEmpty());
+        if (other)
+            QVERIFY(other->exec("ROLLBACK"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{name});
+        if (make == QLatin1String("file"))
+            QCOMPARE(readAll(blocker), "a plain file");
+        else
+            QVERIFY(other ? other->dump() == before : QDir(blocker).isEmpty());
     }
 
     void failedSave_data()
@@ -399,25 +406,6 @@ private slots:
             QVERIFY(savesettings(store, app, sample(6, "after")));
             QVERIFY(other.dump() != before);
         }
-    }
-
-    // Another program holding the file at start is no damage: nothing is
-    // set aside and the store is left as it was.
-    void lockedAtOpen()
-    {
-        QVERIFY(seed(path()));
-        Raw other(path());
-        const QString before = other.dump();
-        QVERIFY(other.exec("BEGIN EXCLUSIVE; INSERT INTO settings VALUES ('x', 'y', 'z', 'w')"));
-        SettingsStore store(path());
-        QCOMPARE(store.open(), SettingsStore::OpenResult::Failed);
-        QVERIFY2(store.error().contains(QStringLiteral("locked by another program")),
-                 qPrintable(store.error()));
-        QVERIFY(store.quarantinedPath().isEmpty());
-        QVERIFY(other.exec("ROLLBACK"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 QStringList{QStringLiteral("settings.db")});
-        QCOMPARE(other.dump(), before);
     }
 };
 

@@ -30,6 +30,14 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QByteArray randomBytes(QRandomGenerator &rng, int n)
+{
+    QByteArray bytes(n, '\0');
+    for (char &c : bytes)
+        c = char(rng.bounded(256));
+    return bytes;
+}
+
 bool sane(const StoredSettings &s)
 {
     auto sizeOk = [](float f) { return std::isfinite(f) && f >= 1 && f <= 100; };
@@ -50,6 +58,11 @@ class tst_StoreFuzz : public QObject
                           ? QStringLiteral("/dev/shm/qbxfuzz-XXXXXX")
                           : QDir::tempPath() + QStringLiteral("/qbxfuzz-XXXXXX")};
     QString path() const { return dir.path() + QStringLiteral("/settings.db"); }
+    void clear()
+    {
+        for (const QString &f : QDir(dir.path()).entryList(QDir::Files))
+            QFile::remove(dir.filePath(f));
+    }
 
 private slots:
     void initTestCase()
@@ -84,12 +97,6 @@ private slots:
                                  : qFromBigEndian<quint16>(pristine.constData() + 16);
         const int pages = int(pristine.size() / pageSize);
         QVERIFY(pages > 8);
-        auto randomBytes = [&](int n) {
-            QByteArray bytes(n, '\0');
-            for (char &c : bytes)
-                c = char(rng.bounded(256));
-            return bytes;
-        };
 
         QElapsedTimer total;
         total.start();
@@ -108,19 +115,18 @@ private slots:
             if (kind == 2)
                 bytes.truncate(int(rng.bounded(int(bytes.size()))));
             if (kind == 3)
-                bytes.replace(page, pageSize, randomBytes(pageSize));
+                bytes.replace(page, pageSize, randomBytes(rng, pageSize));
             if (kind == 4) // one page copied over another
                 bytes.replace(page, pageSize,
                               pristine.mid(int(rng.bounded(pages)) * pageSize, pageSize));
             if (kind == 5)
                 bytes.replace(page, pageSize, QByteArray(pageSize, '\0'));
             if (kind == 6) { // garbage, sometimes behind a valid header
-                bytes = randomBytes(int(rng.bounded(1, 3 * pageSize)));
+                bytes = randomBytes(rng, int(rng.bounded(1, 3 * pageSize)));
                 if (rng.bounded(2))
                     bytes.replace(0, 100, pristine.left(100));
             }
-            for (const QString &f : QDir(dir.path()).entryList(QDir::Files))
-                QFile::remove(dir.filePath(f));
+            clear();
             QFile file(path());
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
             file.close();
@@ -154,8 +160,7 @@ private slots:
     void oddValues()
     {
         QRandomGenerator rng(seed ^ 0x5eed);
-        for (const QString &f : QDir(dir.path()).entryList(QDir::Files))
-            QFile::remove(dir.filePath(f));
+        clear();
         {
             SettingsStore store(path());
             QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
@@ -189,12 +194,9 @@ private slots:
                 sqlite3_bind_int64(put, 3, qint64(rng.generate64()));
             if (type == 1)
                 sqlite3_bind_double(put, 3, rng.generateDouble() * 1e6 - 5e5);
-            if (type == 2) {
-                QByteArray blob(int(rng.bounded(40)), '\0'); // odd lengths too
-                for (char &c : blob)
-                    c = char(rng.bounded(256));
+            const QByteArray blob = randomBytes(rng, int(rng.bounded(40))); // odd lengths too
+            if (type == 2)
                 sqlite3_bind_blob(put, 3, blob.constData(), int(blob.size()), SQLITE_TRANSIENT);
-            }
             if (type >= 3)
                 bindText(3, texts[rng.bounded(int(texts.size()))]);
             sqlite3_step(put);

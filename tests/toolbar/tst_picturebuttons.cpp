@@ -37,7 +37,7 @@ QImage argb(const QImage &image)
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-// Everything a user or the store could notice of a command having run.
+// What a user could notice of a command having run.
 struct Effects {
     qsizetype messageBoxes, inputBoxes, menus;
     int ends;
