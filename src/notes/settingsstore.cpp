@@ -535,6 +535,9 @@ bool SettingsStore::replaceSection(const QString &app, const QString &section,
     for (qsizetype i = 0; i < entries.size(); ++i)
         wanted.insert(entries.at(i).first, i);
     QList<bool> same(entries.size(), false);
+    // A key given twice keeps its last value, as writes one after another would.
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        same[i] = wanted.value(entries.at(i).first) != i;
     QStringList stale;
 
     sqlite3_stmt *stmt = statement(ReadSection);

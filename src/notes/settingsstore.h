@@ -41,7 +41,7 @@ public:
     bool write(const QString &app, const QString &section, const QString &key,
                const QString &value);
     bool deleteSection(const QString &app, const QString &section);
-    // Makes the section hold exactly these (distinct) keys and values, as
+    // Makes the section hold exactly these keys and values, as
     // deleteSection and a write of each would, but touches only the rows
     // that differ: saving unchanged notes rewrites none of them.
     bool replaceSection(const QString &app, const QString &section,
