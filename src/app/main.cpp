@@ -40,7 +40,9 @@ int main(int argc, char *argv[])
     Form1 window(platform, storePath);
 
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
-        window.showNormal();
+        // Bring the window back from the task bar, keeping it maximised if it was.
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
         window.raise();
         window.activateWindow();
     });

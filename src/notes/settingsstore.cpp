@@ -258,6 +258,14 @@ SettingsStore::OpenResult SettingsStore::open()
                     .arg(file);
             return OpenResult::Failed;
         }
+        // Notes are private: a store left readable by others is closed up.
+        if ((st.st_mode & 077) != 0 && st.st_uid == ::geteuid())
+            ::chmod(native.constData(), 0600);
+        const QByteArray folder = QFile::encodeName(info.absolutePath());
+        struct stat fst;
+        if (::stat(folder.constData(), &fst) == 0 && (fst.st_mode & 077) != 0 &&
+            fst.st_uid == ::geteuid())
+            ::chmod(folder.constData(), 0700);
     } else if (errno == ENOENT) {
         const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {

@@ -184,6 +184,17 @@ private slots:
                  QStringLiteral("1"));
         SettingsStore second(store.path());
         QCOMPARE(second.open(), SettingsStore::OpenResult::Opened);
+
+        // A store made open to others, by hand or by an older copy, is made
+        // private again.
+        chmodTo(store.path(), 0644);
+        SettingsStore third(store.path());
+        QCOMPARE(third.open(), SettingsStore::OpenResult::Opened);
+        QCOMPARE(modeOf(store.path()), mode_t(0600));
+        chmodTo(folder, 0755);
+        SettingsStore fourth(store.path());
+        QCOMPARE(fourth.open(), SettingsStore::OpenResult::Opened);
+        QCOMPARE(modeOf(folder), mode_t(0700));
     }
 
     // Values, keys and sections read back exactly, through a fresh connection.
