@@ -2,6 +2,7 @@
 // every way out saves once and ends the process at once.
 #include "about/aboutwindow.h"
 #include "app/platform.h"
+#include "mainwindow/fontsize.h"
 #include "mainwindow/form1.h"
 #include "notes/settingslayout.h"
 
@@ -9,18 +10,6 @@
 #include <QFont>
 #include <QListWidget>
 #include <QPlainTextEdit>
-
-namespace
-{
-
-void setPointSize(QWidget *widget, float size)
-{
-    QFont font = widget->font();
-    font.setPointSizeF(size);
-    widget->setFont(font);
-}
-
-} // namespace
 
 void Form1::Form_Load()
 {
@@ -57,8 +46,8 @@ void Form1::iniload()
         return;
     }
     const StoredSettings loaded = loadsettings(store, appname, notes.maxnotes);
-    setPointSize(mainlist, loaded.mainlistsize);
-    setPointSize(maintextbox, loaded.maintextboxsize);
+    setpointsize(mainlist, loaded.mainlistsize);
+    setpointsize(maintextbox, loaded.maintextboxsize);
     notes.assign(loaded.titles, loaded.contents);
 }
 

@@ -1,22 +1,18 @@
 // The font-size pop-ups of the title list and the content box.
 #include "app/platform.h"
+#include "mainwindow/fontsize.h"
 #include "mainwindow/form1.h"
 
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 
-namespace
-{
-
-void setPointSize(QWidget *widget, int size)
+void setpointsize(QWidget *widget, qreal points)
 {
     QFont font = widget->font();
-    font.setPointSize(size);
+    font.setPointSizeF(points);
     widget->setFont(font);
 }
-
-} // namespace
 
 void Form1::mainlist_MouseDown(int button)
 {
@@ -26,10 +22,10 @@ void Form1::mainlist_MouseDown(int button)
 
 void Form1::mainlist_size_Click(int index)
 {
-    setPointSize(mainlist, index);
+    setpointsize(mainlist, index);
 }
 
 void Form1::maintextbox_size_Click(int index)
 {
-    setPointSize(maintextbox, index);
+    setpointsize(maintextbox, index);
 }

@@ -623,28 +623,28 @@ QList<std::pair<QString, QString>> SettingsStore::readSection(const QString &app
     return result;
 }
 
-bool SettingsStore::begin()
+bool SettingsStore::runControl(int which, const QString &what)
 {
-    sqlite3_stmt *stmt = statement(Begin);
+    sqlite3_stmt *stmt = statement(which);
     if (!stmt)
         return false;
     const int rc = sqlite3_step(stmt);
     sqlite3_reset(stmt);
-    if (rc != SQLITE_DONE)
-        return fail(QStringLiteral("write"), rc);
+    return rc == SQLITE_DONE || fail(what, rc);
+}
+
+bool SettingsStore::begin()
+{
+    if (!runControl(Begin, QStringLiteral("write")))
+        return false;
     inTransaction = true;
     return true;
 }
 
 bool SettingsStore::commit()
 {
-    sqlite3_stmt *stmt = statement(Commit);
-    if (!stmt)
+    if (!runControl(Commit, QStringLiteral("save")))
         return false;
-    const int rc = sqlite3_step(stmt);
-    sqlite3_reset(stmt);
-    if (rc != SQLITE_DONE)
-        return fail(QStringLiteral("save"), rc);
     inTransaction = false;
     return true;
 }

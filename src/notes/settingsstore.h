@@ -66,6 +66,8 @@ private:
     void close();
     sqlite3_stmt *statement(int which);
     bool fail(const QString &doing, int rc);
+    // Steps one of the transaction statements; false (and error()) on failure.
+    bool runControl(int which, const QString &what);
     bool exec(const char *sql);
 
     QString file;
