@@ -1,62 +1,117 @@
 #include "commands/notesearch.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 namespace
 {
 
 // The upper case of every character of the Basic Multilingual Plane, as
-// QString::toUpper maps it, or 0 where the upper case is longer than one
-// character (ß -> SS and the like). Built once, on the first search.
-const std::array<char16_t, 0x10000> &uppertable()
+// QString::toUpper maps it: one character in single, or, where it is longer
+// (ß -> SS and the like), 0 there and the whole text in longer. Built once,
+// on the first search.
+struct UpperCase {
+    std::array<char16_t, 0x10000> single{};
+    std::unordered_map<char16_t, std::u16string> longer;
+};
+
+const UpperCase &uppertable()
 {
-    static const std::unique_ptr<std::array<char16_t, 0x10000>> table = [] {
-        auto t = std::make_unique<std::array<char16_t, 0x10000>>();
+    static const std::unique_ptr<UpperCase> table = [] {
+        auto t = std::make_unique<UpperCase>();
         for (char32_t c = 0; c < 0x10000; ++c) {
             if (QChar::isSurrogate(c)) {
-                (*t)[c] = char16_t(c);
+                t->single[c] = char16_t(c);
                 continue;
             }
             const QString upper = QString(QChar(char16_t(c))).toUpper();
-            (*t)[c] = upper.size() == 1 ? upper.at(0).unicode() : char16_t(0);
+            if (upper.size() == 1) {
+                t->single[c] = upper.at(0).unicode();
+            } else {
+                t->longer.emplace(char16_t(c),
+                                  std::u16string(reinterpret_cast<const char16_t *>(upper.utf16()),
+                                                 std::size_t(upper.size())));
+            }
         }
         return t;
     }();
     return *table;
 }
 
-// Writes text upper-cased, exactly as QString::toUpper would, into buffer,
-// reusing its memory, so that a search makes no copy of each body.
-void uppercaseinto(std::u16string &buffer, QStringView text)
+// Appends text upper-cased, exactly as QString::toUpper would, to buffer.
+// Blocks of ASCII, the common case, take a branch-free loop the compiler
+// vectorises; other characters go through the table.
+void appendupper(std::u16string &buffer, const char16_t *p, qsizetype n)
 {
-    const auto &table = uppertable();
-    const char16_t *p = text.utf16();
-    const qsizetype n = text.size();
-    buffer.resize(static_cast<std::size_t>(n));
-    std::size_t out = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = p[i];
-        const char16_t mapped = table[c];
-        if (mapped != 0 || c == 0) {
-            if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
-                // No character outside the BMP has a longer upper case.
-                const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, p[i + 1]));
-                buffer[out++] = QChar::highSurrogate(upper);
-                buffer[out++] = QChar::lowSurrogate(upper);
-                ++i;
-                continue;
+    constexpr qsizetype block = 32;
+    const UpperCase &upper = uppertable();
+    std::size_t out = buffer.size();
+    buffer.resize(out + static_cast<std::size_t>(n));
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype end = std::min(i + block, n);
+        char16_t seen = 0;
+        for (qsizetype j = i; j < end; ++j)
+            seen |= p[j];
+        if (seen < 0x80) {
+            char16_t *o = buffer.data() + out;
+            for (qsizetype j = i; j < end; ++j) {
+                const char16_t c = p[j];
+                *o++ = char16_t(c ^ (char16_t(char16_t(c - u'a') < 26) << 5));
             }
-            buffer[out++] = mapped;
+            out += static_cast<std::size_t>(end - i);
+            i = end;
             continue;
         }
-        const QString expanded = QString(QChar(c)).toUpper();
-        buffer.resize(buffer.size() + static_cast<std::size_t>(expanded.size() - 1));
-        for (QChar e : expanded)
-            buffer[out++] = e.unicode();
+        for (; i < end; ++i) {
+            const char16_t c = p[i];
+            const char16_t mapped = upper.single[c];
+            if (mapped == 0 && c != 0) {
+                const std::u16string &expanded = upper.longer.at(c);
+                buffer.resize(buffer.size() + expanded.size() - 1);
+                for (char16_t e : expanded)
+                    buffer[out++] = e;
+            } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1])) {
+                // No character outside the BMP has a longer upper case.
+                const char32_t u = QChar::toUpper(QChar::surrogateToUcs4(c, p[i + 1]));
+                buffer[out++] = QChar::highSurrogate(u);
+                buffer[out++] = QChar::lowSurrogate(u);
+                ++i;
+            } else {
+                buffer[out++] = mapped;
+            }
+        }
     }
     buffer.resize(out);
+}
+
+// Whether the upper case of body holds upper. The body is upper-cased a
+// piece at a time into one reused buffer, so that a search makes no copy of
+// each body and stops at the first piece that holds the text.
+bool upperholds(std::u16string &buffer, QStringView body, QStringView upper)
+{
+    constexpr qsizetype piece = 2048;
+    const char16_t *p = body.utf16();
+    const qsizetype n = body.size();
+    const std::size_t keep = static_cast<std::size_t>(upper.size() > 0 ? upper.size() - 1 : 0);
+    buffer.clear();
+    for (qsizetype at = 0; at < n;) {
+        qsizetype len = std::min(piece, n - at);
+        // Never split a surrogate pair between two pieces.
+        if (at + len < n && QChar::isHighSurrogate(p[at + len - 1]))
+            ++len;
+        appendupper(buffer, p + at, len);
+        at += len;
+        if (QStringView(buffer.data(), qsizetype(buffer.size())).contains(upper))
+            return true;
+        // Keep the end of this piece: the text may run on into the next.
+        if (buffer.size() > keep)
+            buffer.erase(0, buffer.size() - keep);
+    }
+    return false;
 }
 
 } // namespace
@@ -69,8 +124,7 @@ QList<int> findnotes(const NoteCollection &notes, const QString &s)
     const QString upper = s.toUpper();
     std::u16string body;
     for (int k = 1; k <= notes.notecount; ++k) {
-        uppercaseinto(body, notes.notecontents[k]);
-        const bool inBody = QStringView(body.data(), qsizetype(body.size())).contains(upper);
+        const bool inBody = upperholds(body, notes.notecontents[k], upper);
         const bool inTitle = notes.notetitles[k].contains(s);
         if (inBody || inTitle)
             matches.append(k);

@@ -46,6 +46,17 @@ private slots:
             << QString(QChar(0xD800)) + "a" << QString(QChar(0xD800)) + "A" << true;
         QTest::newRow("NUL") << QString("a") + QChar(0) + "b" << QString("A") + QChar(0) + "B"
                              << true;
+        // Long bodies are upper-cased a piece at a time: a text across the
+        // seams of the pieces must still be found.
+        for (int at : {2040, 2044, 2046, 2047, 2048, 4093}) {
+            const QString pad = QString(at, QChar(u'x'));
+            QTest::newRow(qPrintable(QStringLiteral("across a seam at %1").arg(at)))
+                << pad + QStringLiteral("straße and more") + QString(3000, QChar(u'y'))
+                << "STRASSE AND" << true;
+            QTest::newRow(qPrintable(QStringLiteral("emoji on a seam at %1").arg(at)))
+                << QString(at - 1, QChar(u'ß')) + QStringLiteral("\U0001F600end") << "\U0001F600END"
+                << true;
+        }
         QTest::newRow("no match") << "apple"
                                   << "pear" << false;
         QTest::newRow("longer than the body") << "ab"
