@@ -355,7 +355,7 @@ SettingsStore::Check SettingsStore::checkStore()
     };
 
     sqlite3_stmt *stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &stmt, nullptr);
+    int rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &stmt, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
         return classify(rc, "read");
