@@ -43,12 +43,16 @@ void Form1::iniload()
                                            "again when it closes.")
                                 .arg(QDir::toNativeSeparators(store.path()), store.error()),
                             Platform::OkOnly, Platform::Exclamation, QStringLiteral("quillbox"));
+        const StoredSettings defaults;
+        setpointsize(mainlist, defaults.mainlistsize);
+        setpointsize(maintextbox, defaults.maintextboxsize);
         return;
     }
     const StoredSettings loaded = loadsettings(store, appname, notes.maxnotes);
     setpointsize(mainlist, loaded.mainlistsize);
     setpointsize(maintextbox, loaded.maintextboxsize);
     notes.assign(loaded.titles, loaded.contents);
+    storeLoaded = true;
 }
 
 void Form1::inisave()
@@ -60,6 +64,15 @@ void Form1::inisave()
     settings.maintextboxsize = static_cast<float>(maintextbox->font().pointSizeF());
     for (;;) {
         bool saved = store.isOpen() || store.open() != SettingsStore::OpenResult::Failed;
+        if (saved && !storeLoaded) {
+            // The notes could not be read at start (the store was locked, say):
+            // keep the ones it holds now, ahead of this session's, rather than
+            // save over notes this run never saw.
+            const StoredSettings kept = loadsettings(store, appname, notes.maxnotes);
+            settings.titles = (kept.titles + settings.titles).mid(0, notes.maxnotes);
+            settings.contents = (kept.contents + settings.contents).mid(0, notes.maxnotes);
+            storeLoaded = true;
+        }
         if (saved)
             saved = savesettings(store, appname, settings);
         if (saved)

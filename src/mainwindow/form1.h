@@ -144,6 +144,7 @@ private:
     Platform &platform;
     SettingsStore store;
     bool ended = false;
+    bool storeLoaded = false;
     bool frameKnown = false;
     bool followsScreen = false;
     int laidOutFrameWidth = -1;

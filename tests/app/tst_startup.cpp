@@ -13,6 +13,7 @@
 #include <QSysInfo>
 #include <QTest>
 #include <csignal>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -178,6 +179,34 @@ private slots:
         QCOMPARE(platform.messageBoxes[1].buttons, Platform::RetryCancel);
         QCOMPARE(store.value(QStringLiteral("notes"), QStringLiteral("notetitle1")),
                  QStringLiteral("kept"));
+    }
+
+    // Notes that could not be read at start are not saved over at exit.
+    void notesUnreadAtStartAreKept()
+    {
+        ScriptedPlatform platform;
+        TempStore store;
+        store.seed({"old one", "old two"}, {"1", "2"});
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(store.path().toUtf8().constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+        Form1 w(platform, store.path());
+        QCOMPARE(platform.messageBoxes.size(), 1);
+        QCOMPARE(w.notes.notecount, 0);
+        QCOMPARE(w.mainlist->font().pointSizeF(), 8.0);
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+
+        w.insertnotenow(QStringLiteral("new"), QStringLiteral("3"));
+        w.byebye();
+        QCOMPARE(platform.messageBoxes.size(), 1);
+        QCOMPARE(store.value(QStringLiteral("general"), QStringLiteral("notetotal")),
+                 QStringLiteral("3"));
+        QCOMPARE(store.value(QStringLiteral("notes"), QStringLiteral("notetitle1")),
+                 QStringLiteral("old one"));
+        QCOMPARE(store.value(QStringLiteral("notes"), QStringLiteral("notetitle3")),
+                 QStringLiteral("new"));
     }
 
     void damagedStoreIsSetAside()
