@@ -90,12 +90,14 @@ void Form1::inisave()
 
 void Form1::Form_Unload()
 {
+    saving = true;
     inisave();
     endnow();
 }
 
 void Form1::byebye()
 {
+    saving = true;
     inisave();
     endnow();
 }

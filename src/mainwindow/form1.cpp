@@ -231,6 +231,12 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    // A close that arrives while the save asks Retry or Cancel (a signal, a
+    // logout) waits for that answer: the save under way ends the program.
+    if (saving && !ended) {
+        event->ignore();
+        return;
+    }
     if (!ended)
         Form_Unload();
     event->accept();

@@ -145,6 +145,7 @@ private:
     SettingsStore store;
     bool ended = false;
     bool storeLoaded = false;
+    bool saving = false;
     bool frameKnown = false;
     bool followsScreen = false;
     int laidOutFrameWidth = -1;

@@ -123,6 +123,7 @@ private slots:
         platform.messageAnswers.enqueue(Platform::Retry);
         int shown = 0;
         platform.whileBoxOpen = [&] {
+            w.close(); // a termination signal while the box is open
             if (++shown == 2)
                 other.rollback();
         };
