@@ -1,6 +1,4 @@
-#include "mainwindow/form1.h"
-#include "scriptedplatform.h"
-#include "tempstore.h"
+#include "shownwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,22 +15,6 @@ QPoint rowCentre(const QListWidget *list, int row)
     return list->visualItemRect(list->item(row)).center();
 }
 
-// A shown main window on a private store, holding the given notes.
-struct Shown {
-    explicit Shown(int notes = 0)
-    {
-        w.show();
-        exposed = QTest::qWaitForWindowExposed(&w);
-        for (int i = 1; i <= notes; ++i)
-            w.insertnotenow(QStringLiteral("title %1").arg(i), QStringLiteral("body %1").arg(i));
-    }
-
-    ScriptedPlatform platform;
-    TempStore store;
-    Form1 w{platform, store.path()};
-    bool exposed = false;
-};
-
 } // namespace
 
 class TestFontMenus : public QObject
@@ -40,24 +22,6 @@ class TestFontMenus : public QObject
     Q_OBJECT
 
 private slots:
-    void menusHoldFourSizesInOrder()
-    {
-        ScriptedPlatform platform;
-        TempStore store;
-        Form1 w(platform, store.path());
-        const QStringList captions{"8 Pt", "10 Pt", "12 Pt", "14 Pt"};
-        for (QMenu *menu : {w.mainlistmenu, w.maintextboxmenu}) {
-            QStringList shown;
-            for (QAction *item : menu->actions()) {
-                shown << item->text();
-                QVERIFY(item->isEnabled());
-                QVERIFY(item->isVisible());
-                QVERIFY(!item->isCheckable());
-            }
-            QCOMPARE(shown, captions);
-        }
-    }
-
     void rightPressPopsTheListMenu_data()
     {
         QTest::addColumn<int>("notes");
@@ -77,7 +41,8 @@ private slots:
         QFETCH(int, selectedRow);
         QFETCH(int, pressedRow);
 
-        Shown s(notes);
+        ShownWindow s;
+        s.addNotes(notes);
         QVERIFY(s.exposed);
         Form1 &w = s.w;
         if (selectedRow >= 0)
@@ -108,7 +73,8 @@ private slots:
     {
         QFETCH(Qt::MouseButton, button);
 
-        Shown s(2);
+        ShownWindow s;
+        s.addNotes(2);
         QVERIFY(s.exposed);
         QTest::mouseClick(s.w.mainlist->viewport(), button, {}, rowCentre(s.w.mainlist, 1));
         QVERIFY(s.platform.poppedMenus.isEmpty());
@@ -132,7 +98,8 @@ private slots:
         QFETCH(bool, listMenu);
         QFETCH(int, size);
 
-        Shown s(1);
+        ShownWindow s;
+        s.addNotes(1);
         QVERIFY(s.exposed);
         Form1 &w = s.w;
         w.mainlist->setCurrentRow(0);

@@ -1,7 +1,6 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/layoutrules.h"
-#include "scriptedplatform.h"
-#include "tempstore.h"
+#include "shownwindow.h"
 #include "toolbar/picturebutton.h"
 
 #include <QLabel>
@@ -33,23 +32,6 @@ void checkLayout(const Form1 &w, int wp, int hp)
         QCOMPARE(w.but[i]->pos(), QPoint(l.butLefts[i], l.buttop));
 }
 
-// A shown main window on a private store; a 1024 x 738 work area (a 30-pixel
-// task bar at the top) unless told otherwise.
-struct Shown {
-    explicit Shown(QSize workArea = {1024, 738})
-    {
-        platform.scriptedWorkArea = workArea * twips;
-        w.show();
-        exposed = QTest::qWaitForWindowExposed(&w);
-    }
-    QSize frame() const { return w.frameGeometry().size() - w.size(); }
-
-    ScriptedPlatform platform;
-    TempStore store;
-    Form1 w{platform, store.path()};
-    bool exposed = false;
-};
-
 } // namespace
 
 class TestLayout : public QObject
@@ -61,7 +43,7 @@ private slots:
     // the window is shown: the width and the layout must be right then.
     void startsNarrowAndLaidOut()
     {
-        Shown s;
+        ShownWindow s;
         QVERIFY(s.exposed);
         const QRect outer = s.platform.windowGeometry(&s.w);
         QCOMPARE(outer.width(), 2700);
@@ -84,7 +66,7 @@ private slots:
     {
         QFETCH(QSize, asked);
         QFETCH(QSize, outer);
-        Shown s;
+        ShownWindow s;
         QVERIFY(s.exposed);
         s.platform.resizeWindow(&s.w, asked.width() * twips, asked.height() * twips);
         QCOMPARE(s.platform.windowGeometry(&s.w).size(), outer * twips);
@@ -95,7 +77,7 @@ private slots:
     // layout snaps back whatever got through.
     void smallestSizeHeldTwice()
     {
-        Shown s;
+        ShownWindow s;
         QVERIFY(s.exposed);
         QCOMPARE(s.w.minimumSize(), QSize(180, 300) - s.frame());
         s.w.setMinimumSize(0, 0);
@@ -107,7 +89,7 @@ private slots:
 
     void minimisedRunsNoLayoutUntilRestored()
     {
-        Shown s;
+        ShownWindow s;
         QVERIFY(s.exposed);
         s.platform.resizeWindow(&s.w, 200 * twips, 320 * twips);
         s.platform.scriptedState = Platform::Minimized;
@@ -123,7 +105,7 @@ private slots:
 
     void maximisedFollowsItsSize()
     {
-        Shown s;
+        ShownWindow s;
         QVERIFY(s.exposed);
         s.w.showMaximized();
         QTRY_VERIFY(s.w.frameGeometry().width() > 400);
@@ -151,7 +133,7 @@ private slots:
         QFETCH(int, startWidth);
         QFETCH(int, workHeight);
         QFETCH(QRect, docked);
-        Shown s({1024, workHeight});
+        ShownWindow s({1024, workHeight});
         QVERIFY(s.exposed);
         s.platform.moveWindow(&s.w, 300 * twips, 120 * twips);
         s.platform.resizeWindow(&s.w, startWidth * twips, 400 * twips);
@@ -163,7 +145,7 @@ private slots:
 
     void dockingOnASecondScreen()
     {
-        Shown s;
+        ShownWindow s;
         QVERIFY(s.exposed);
         s.platform.scriptedScreenOrigin = QPoint(1280, 0) * twips;
         s.w.dockleft();
@@ -186,7 +168,7 @@ private slots:
     {
         QFETCH(bool, right);
         QFETCH(int, state);
-        Shown s;
+        ShownWindow s;
         QVERIFY(s.exposed);
         s.platform.moveWindow(&s.w, 300 * twips, 120 * twips);
         const QRect before = s.platform.windowGeometry(&s.w);
