@@ -354,12 +354,15 @@ SettingsStore::Check SettingsStore::checkStore()
         return Check::Failed;
     };
 
+    // A statement that fails to prepare leaves stmt null: nothing to finalize.
     sqlite3_stmt *stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &stmt, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(stmt);
+    auto prepare = [this, &stmt](const char *sql) {
+        return sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    };
+
+    int rc = prepare("PRAGMA integrity_check(1)");
+    if (rc != SQLITE_OK)
         return classify(rc, "read");
-    }
     rc = sqlite3_step(stmt);
     bool ok = false;
     if (rc == SQLITE_ROW) {
@@ -374,15 +377,11 @@ SettingsStore::Check SettingsStore::checkStore()
         return Check::Damaged;
 
     // The shape of the table: four NOT NULL text columns, the first three the key.
-    rc = sqlite3_prepare_v2(
-        db,
-        "SELECT (SELECT count(*) FROM sqlite_schema),"
-        " (SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'settings')",
-        -1, &stmt, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(stmt);
+    rc =
+        prepare("SELECT (SELECT count(*) FROM sqlite_schema),"
+                " (SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'settings')");
+    if (rc != SQLITE_OK)
         return classify(rc, "read");
-    }
     rc = sqlite3_step(stmt);
     const int objects = rc == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : 0;
     const int tables = rc == SQLITE_ROW ? sqlite3_column_int(stmt, 1) : 0;
@@ -394,15 +393,10 @@ SettingsStore::Check SettingsStore::checkStore()
     if (tables != 1)
         return Check::Damaged;
 
-    rc = sqlite3_prepare_v2(
-        db,
-        "SELECT name, upper(type), \"notnull\", pk FROM pragma_table_info('settings')"
-        " ORDER BY cid",
-        -1, &stmt, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(stmt);
+    rc = prepare("SELECT name, upper(type), \"notnull\", pk FROM pragma_table_info('settings')"
+                 " ORDER BY cid");
+    if (rc != SQLITE_OK)
         return classify(rc, "read");
-    }
     static const char *const names[4] = {"app", "section", "key", "value"};
     int columns = 0;
     bool shape = true;
