@@ -70,7 +70,7 @@ AboutWindow::AboutWindow(Platform &platformServices, Form1 *main)
     new AboutOwner(main, this);
     setObjectName(QStringLiteral("about"));
     setWindowTitle(QStringLiteral("About Quillbox"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillbox.svg")));
+    setWindowIcon(appicon());
     setFixedSize(clientWidth, outerHeightTwips / Platform::twipsPerPixel);
     createBanner();
     createTexts();
@@ -99,7 +99,7 @@ void AboutWindow::createBanner()
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(QPixmap::fromImage(
-        renderartwork(QStringLiteral(":/about/banner.svg"), 60, 250, devicePixelRatioF())));
+        renderartwork(QStringLiteral("about/banner"), 60, 250, devicePixelRatioF())));
 }
 
 void AboutWindow::createTexts()

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
-#include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
-// One running Quillbox per store: the first start holds a lock file beside
-// the store and listens for "raise" requests; a later start asks it to
+// One running Quillbox per store: the first start holds a lock on a file
+// beside the store and listens for "raise" requests; a later start asks it to
 // bring its window to the front and leaves without loading or saving.
 class SingleInstance : public QObject
 {
@@ -22,16 +20,17 @@ public:
     // store (it has then been asked to come to the front).
     bool acquire();
 
-    QString serverName() const { return name; }
-
 signals:
     void raiseRequested();
 
 private:
-    bool askRunningToRaise();
+    void listen();
+    void acceptPeers();
+    bool askRunningToRaise() const;
 
     QString lockPath;
-    QString name;
-    std::unique_ptr<QLockFile> lock;
-    QLocalServer *server = nullptr;
+    QByteArray name; // of the socket, in the abstract namespace
+    int lockFd = -1;
+    int serverFd = -1;
+    QSocketNotifier *notifier = nullptr;
 };

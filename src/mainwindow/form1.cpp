@@ -3,6 +3,7 @@
 #include "about/aboutwindow.h"
 #include "app/platform.h"
 #include "mainwindow/framewatch.h"
+#include "toolbar/artwork.h"
 #include "toolbar/picturebutton.h"
 #include "toolbar/toolbar.h"
 
@@ -45,7 +46,7 @@ Form1::Form1(Platform &platformServices, const QString &storePath, QWidget *pare
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillbox 1.20"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillbox.svg")));
+    setWindowIcon(appicon());
     resize(designClientWidth, designClientHeight);
     setMouseTracking(true);
 

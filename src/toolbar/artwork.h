@@ -2,11 +2,16 @@
 
 #include "toolbar/imagestrip.h"
 
+#include <QIcon>
 #include <QString>
 
-// Draws a picture from the SVG source at resource path, logical size w x h,
-// at the given device pixel ratio so it stays sharp on HiDPI screens.
-QImage renderartwork(const QString &resource, int w, int h, qreal dpr);
+// Draws the picture `name` (for example "strips/pclip1") at logical size
+// w x h and the given device pixel ratio, so it stays sharp on HiDPI screens.
+// Ratios 1 and 2 come ready-drawn; any other ratio draws the SVG.
+QImage renderartwork(const QString &name, int w, int h, qreal dpr);
+
+// The program's icon, for its windows.
+QIcon appicon();
 
 // The three strips of the picture buttons.
 ImageStrip makepclip1(qreal dpr); // 200 x 40, 2 x 10 cells of 20 x 20: toolbar

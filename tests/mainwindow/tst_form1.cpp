@@ -105,7 +105,8 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Quillbox 1.20"));
         // The start width is the outer width, once the frame is known.
         QTRY_COMPARE(platform.windowGeometry(&w).width(), 2700);
-        QVERIFY(!w.windowIcon().isNull());
+        for (int size : {16, 32, 64})
+            QCOMPARE(w.windowIcon().pixmap(size).size(), QSize(size, size));
         QCOMPARE(w.Label1->text(), QStringLiteral("Listing 0 of 0 note(s)"));
         QVERIFY(w.status->text().isEmpty());
         QVERIFY(w.status->frameShape() != QFrame::NoFrame);

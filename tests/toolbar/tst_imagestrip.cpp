@@ -2,6 +2,7 @@
 #include "toolbar/imagestrip.h"
 
 #include <QColor>
+#include <QImageReader>
 #include <QSet>
 #include <QTest>
 
@@ -101,6 +102,39 @@ private slots:
         QCOMPARE(int(strip.cols()), 1);
         QCOMPARE(strip.cellImage(0).size(), QSize(30, 10));
         QVERIFY(strip.cellImage(1).isNull());
+    }
+
+    // The ready-drawn pictures must be what their drawings give now, and any
+    // other ratio still gets a sharp picture of the right size.
+    void picturesMatchTheirDrawings_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("dpr");
+        const QList<std::pair<QString, QSize>> pictures = {{"strips/pclip1", {200, 40}},
+                                                           {"strips/pclip2", {108, 36}},
+                                                           {"strips/pclip3", {42, 21}},
+                                                           {"about/banner", {60, 250}}};
+        for (const auto &[name, size] : pictures)
+            for (qreal dpr : {1.0, 1.25, 1.5, 2.0, 3.0})
+                QTest::addRow("%s @%gx", qPrintable(name), dpr) << name << size << dpr;
+    }
+
+    void picturesMatchTheirDrawings()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(qreal, dpr);
+        const QImage picture = renderartwork(name, size.width(), size.height(), dpr);
+        const QSize pixels = (QSizeF(size) * dpr).toSize();
+        QCOMPARE(picture.size(), pixels);
+        QCOMPARE(picture.devicePixelRatio(), dpr);
+        QImageReader svg(QStringLiteral(":/%1.svg").arg(name));
+        svg.setScaledSize(pixels);
+        QImage drawn = svg.read();
+        QVERIFY2(!drawn.isNull(), qPrintable(svg.errorString()));
+        drawn.setDevicePixelRatio(dpr);
+        QCOMPARE(argb(picture), argb(drawn));
     }
 
     // Each used button has a face of its own, and its pressed face, cell
