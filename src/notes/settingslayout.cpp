@@ -1,5 +1,6 @@
 #include "settingslayout.h"
 
+#include "heapreserve.h"
 #include "settingsstore.h"
 
 #include <QHash>
@@ -92,6 +93,7 @@ StoredSettings loadsettings(SettingsStore &store, const QString &appname, int ma
 
     // One pass over the section instead of 2 * count point look-ups.
     QHash<QString, QString> stored;
+    reserveheap(store.bytesInUse());
     const auto rows = store.readSection(appname, notes);
     stored.reserve(rows.size());
     for (const auto &[key, value] : rows)

@@ -598,6 +598,23 @@ void SettingsStore::releaseMemory()
     sqlite3_db_release_memory(db);
 }
 
+qint64 SettingsStore::bytesInUse()
+{
+    if (!db)
+        return 0;
+    sqlite3_stmt *stmt = nullptr;
+    qint64 bytes = 0;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT ((SELECT page_count FROM pragma_page_count)"
+                           " - (SELECT freelist_count FROM pragma_freelist_count))"
+                           " * (SELECT page_size FROM pragma_page_size)",
+                           -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        bytes = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    return bytes;
+}
+
 QList<std::pair<QString, QString>> SettingsStore::readSection(const QString &app,
                                                               const QString &section)
 {

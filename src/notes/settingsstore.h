@@ -50,6 +50,9 @@ public:
     // of the file and the page cache); later reads fetch them again.
     void releaseMemory();
 
+    // The bytes of the file that hold data: an upper bound on the texts it holds.
+    qint64 bytesInUse();
+
     // Every key and value of a section, read in one pass.
     QList<std::pair<QString, QString>> readSection(const QString &app, const QString &section);
 

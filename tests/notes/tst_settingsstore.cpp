@@ -250,6 +250,26 @@ private slots:
         QCOMPARE(store.read("otherapp", "a", "k1", "?"), QStringLiteral("other app"));
     }
 
+    // The bytes in use bound the texts the store holds, and shrink back when
+    // they are deleted (the freed pages are not counted).
+    void bytesInUseBoundTheTexts()
+    {
+        SettingsStore store(path());
+        QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
+        const qint64 empty = store.bytesInUse();
+        QVERIFY(empty > 0);
+        const QString body(100000, QChar(0x263A));
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(store.write(app, "notes", QStringLiteral("k%1").arg(i), body));
+        const qint64 full = store.bytesInUse();
+        QVERIFY2(full >= 10 * body.size() * 2, qPrintable(QString::number(full)));
+        QVERIFY(full <= QFileInfo(path()).size());
+        QVERIFY(store.deleteSection(app, "notes"));
+        QVERIFY(store.bytesInUse() < full / 10);
+        SettingsStore unopened(path());
+        QCOMPARE(unopened.bytesInUse(), qint64(0));
+    }
+
     void damagedFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
