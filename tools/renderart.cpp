@@ -1,8 +1,11 @@
-// Draws one of the program's SVG pictures into a PNG at build time, so the
-// installed icons and the pictures compiled into the program always match the
-// drawings in resources/ and the program need not parse SVG to start.
-//   renderart <in.svg> <out.png> <width> [<height>]
+// Draws one of the program's SVG pictures at build time, so the installed
+// icons and the pictures compiled into the program always match the drawings
+// in resources/ and the program need not parse SVG to start.
+//   renderart <in.svg> <out.png|out.argb> <width> [<height>]
+// An .argb file holds the bare premultiplied ARGB32 pixels, row after row:
+// the program copies them into an image without any decoder.
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -26,7 +29,7 @@ int main(int argc, char *argv[])
 {
     QTextStream err(stderr);
     if (argc != 4 && argc != 5) {
-        err << "usage: renderart <in.svg> <out.png> <width> [<height>]\n";
+        err << "usage: renderart <in.svg> <out.png|out.argb> <width> [<height>]\n";
         return 2;
     }
     bool ok = false;
@@ -48,7 +51,17 @@ int main(int argc, char *argv[])
         QPainter painter(&image);
         svg.render(&painter, QRectF(0, 0, width, height));
     }
-    if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    bool written = false;
+    if (out.endsWith(QLatin1String(".argb"))) {
+        QFile file(out);
+        written = file.open(QIODevice::WriteOnly) &&
+                  file.write(reinterpret_cast<const char *>(image.constBits()),
+                             image.sizeInBytes()) == image.sizeInBytes();
+    } else {
+        written = image.save(out, "PNG");
+    }
+    if (!written) {
         err << "renderart: cannot write " << argv[2] << '\n';
         return 1;
     }

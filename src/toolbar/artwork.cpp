@@ -1,7 +1,9 @@
 #include "toolbar/artwork.h"
 
 #include <QImageReader>
+#include <QResource>
 #include <cmath>
+#include <cstring>
 
 // The pictures are compiled into the widgets library, a static library: the
 // linker keeps its resource tables only when something names them, so name
@@ -18,11 +20,21 @@ namespace
 {
 [[maybe_unused]] const bool artworkRegistered = registerartwork();
 
-QImage readpicture(const QString &path, QSize size = QSize())
+// A picture drawn at build time: its bare pixels, of a known size.
+QImage readpixels(const QString &path, QSize size)
+{
+    const QByteArray bytes = QResource(path).uncompressedData();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull() || bytes.size() != image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), bytes.constData(), size_t(bytes.size()));
+    return image;
+}
+
+QImage readsvg(const QString &path, QSize size)
 {
     QImageReader reader(path);
-    if (size.isValid())
-        reader.setScaledSize(size);
+    reader.setScaledSize(size);
     return reader.read();
 }
 } // namespace
@@ -34,14 +46,14 @@ QImage renderartwork(const QString &name, int w, int h, qreal dpr)
     QImage image;
     for (int scale : {1, 2}) {
         if (pixels == QSize(w * scale, h * scale))
-            image = readpicture(QStringLiteral(":/%1@%2x.png").arg(name).arg(scale));
+            image = readpixels(QStringLiteral(":/%1@%2x.argb").arg(name).arg(scale), pixels);
     }
     // Drawing the SVG needs its image plug-in; without it, the sharper
     // ready-drawn picture scaled to size still fits every layout.
     if (image.isNull())
-        image = readpicture(QStringLiteral(":/%1.svg").arg(name), pixels);
+        image = readsvg(QStringLiteral(":/%1.svg").arg(name), pixels);
     if (image.isNull())
-        image = readpicture(QStringLiteral(":/%1@2x.png").arg(name))
+        image = readpixels(QStringLiteral(":/%1@2x.argb").arg(name), QSize(2 * w, 2 * h))
                     .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
@@ -50,9 +62,12 @@ QImage renderartwork(const QString &name, int w, int h, qreal dpr)
 
 QIcon appicon()
 {
+    // From pixmaps, not files: a file name would have Qt look through its
+    // icon and image plug-ins for one that reads it.
     QIcon icon;
     for (int size : {16, 32, 64})
-        icon.addFile(QStringLiteral(":/icons/quillbox-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(
+            readpixels(QStringLiteral(":/icons/quillbox-%1.argb").arg(size), QSize(size, size))));
     return icon;
 }
 
