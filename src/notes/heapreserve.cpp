@@ -36,12 +36,13 @@ void reserveheap(qint64 bytes)
     if (!block)
         return;
     const auto page = uintptr_t(sysconf(_SC_PAGESIZE));
-    const uintptr_t first = (reinterpret_cast<uintptr_t>(block) + page - 1) & ~(page - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(block) + uintptr_t(bytes)) & ~(page - 1);
+    const auto at = reinterpret_cast<uintptr_t>(block);
+    char *first = block + (page - at % page) % page;
+    char *end = block + bytes - (at + uintptr_t(bytes)) % page;
     // An older kernel says EINVAL: the pages then come one fault at a time,
     // as they would have anyway.
     if (end > first)
-        madvise(reinterpret_cast<void *>(first), end - first, populateWrite);
+        madvise(first, size_t(end - first), populateWrite);
     // Back to the heap, pages kept: the texts are carved out of them next.
     std::free(block);
 #else
