@@ -11,12 +11,18 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+namespace
+{
+const QLatin1String storeAppName("qbxlm120");
+constexpr int maxNotes = 500;
+} // namespace
+
 void Form1::Form_Load()
 {
-    appname = QStringLiteral("qbxlm120");
+    appname = storeAppName;
     tpp = 15;
     tppint = 15;
-    notes.maxnotes = 500;
+    notes.maxnotes = maxNotes;
     initimages();
     const QRect outer = platform.windowGeometry(this);
     platform.resizeWindow(this, 180 * tpp, outer.height());
@@ -25,9 +31,20 @@ void Form1::Form_Load()
     showall();
 }
 
+// Runs on the start-up thread: the store and nothing else.
+Form1::StoreRead Form1::readstore()
+{
+    StoreRead read;
+    read.opened = store.open();
+    if (read.opened != SettingsStore::OpenResult::Failed)
+        read.settings = loadsettings(store, storeAppName, maxNotes);
+    return read;
+}
+
 void Form1::iniload()
 {
-    const SettingsStore::OpenResult opened = store.open();
+    const StoreRead read = earlyRead.valid() ? earlyRead.get() : readstore();
+    const SettingsStore::OpenResult opened = read.opened;
     if (opened == SettingsStore::OpenResult::Quarantined) {
         platform.messageBox(
             this,
@@ -48,7 +65,7 @@ void Form1::iniload()
         setpointsize(maintextbox, defaults.maintextboxsize);
         return;
     }
-    const StoredSettings loaded = loadsettings(store, appname, notes.maxnotes);
+    const StoredSettings &loaded = read.settings;
     setpointsize(mainlist, loaded.mainlistsize);
     setpointsize(maintextbox, loaded.maintextboxsize);
     notes.assign(loaded.titles, loaded.contents);

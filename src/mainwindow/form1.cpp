@@ -50,6 +50,8 @@ Form1::Form1(Platform &platformServices, const QString &storePath, QWidget *pare
     resize(designClientWidth, designClientHeight);
     setMouseTracking(true);
 
+    // Nothing but iniload touches the store until it has been read.
+    earlyRead = std::async(std::launch::async, [this] { return readstore(); });
     createStrips();
     createToolbar();
     createSearchRow();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notes/notecollection.h"
+#include "notes/settingslayout.h"
 #include "notes/settingsstore.h"
 #include "toolbar/imagestrip.h"
 
@@ -8,6 +9,7 @@
 #include <QPointF>
 #include <QWidget>
 #include <array>
+#include <future>
 
 class AboutWindow;
 class Platform;
@@ -141,6 +143,13 @@ private:
     void endnow();
     void applyFrameOnce();
 
+    // What the start-up read of the store found.
+    struct StoreRead {
+        SettingsStore::OpenResult opened = SettingsStore::OpenResult::Failed;
+        StoredSettings settings;
+    };
+    StoreRead readstore();
+
     Platform &platform;
     SettingsStore store;
     bool ended = false;
@@ -150,4 +159,8 @@ private:
     bool followsScreen = false;
     int laidOutFrameWidth = -1;
     int laidOutFrameHeight = -1;
+    // The store is read on a second thread while the widgets are built;
+    // iniload waits for it. Declared after the store, so it is waited for
+    // before the store goes.
+    std::future<StoreRead> earlyRead;
 };
