@@ -4,8 +4,9 @@
 #
 #   bench/startup.sh [BUILD_DIR] [RUNS]     (defaults: build-perf, 7)
 #
-# BUILD_DIR must hold src/quillbox, bench/floor_empty and bench/floor_list
-# (cmake --build BUILD_DIR --target quillbox floor_empty floor_list).
+# BUILD_DIR must hold src/quillbox and bench/floor_empty, floor_label and
+# floor_list (cmake --build BUILD_DIR --target quillbox floor_empty floor_label
+# floor_list).
 #
 # Every run of every program gets a fresh Xvfb with openbox and a fresh HOME.
 #   start: from the exec to the moment its window is visible (polled every 10 ms)
@@ -73,8 +74,9 @@ done
 QBX=$BUILD/src/quillbox
 FLOOR_EMPTY=$BUILD/bench/floor_empty
 FLOOR_LIST=$BUILD/bench/floor_list
-for bin in "$QBX" "$FLOOR_EMPTY" "$FLOOR_LIST"; do
-    [[ -x $bin ]] || die "$bin is missing; build the targets quillbox floor_empty floor_list"
+FLOOR_LABEL=$BUILD/bench/floor_label
+for bin in "$QBX" "$FLOOR_EMPTY" "$FLOOR_LABEL" "$FLOOR_LIST"; do
+    [[ -x $bin ]] || die "$bin is missing; build the targets quillbox floor_empty floor_label floor_list"
 done
 
 unset WAYLAND_DISPLAY
@@ -220,12 +222,13 @@ median() { tr ' ' '\n' <<<"$*" | sort -n | awk '{ v[NR] = $1 } END { print v[int
 minimum() { tr ' ' '\n' <<<"$*" | sort -n | head -n 1; }
 maximum() { tr ' ' '\n' <<<"$*" | sort -n | tail -n 1; }
 
-PROGRAMS=(floor_empty floor_list quillbox_empty quillbox_500)
-declare -A BIN=([floor_empty]=$FLOOR_EMPTY [floor_list]=$FLOOR_LIST
+PROGRAMS=(floor_empty floor_label floor_list quillbox_empty quillbox_500)
+declare -A BIN=([floor_empty]=$FLOOR_EMPTY [floor_label]=$FLOOR_LABEL [floor_list]=$FLOOR_LIST
     [quillbox_empty]=$QBX [quillbox_500]=$QBX)
-declare -A TITLE=([floor_empty]='^Floor empty$' [floor_list]='^Floor list$'
+declare -A TITLE=([floor_empty]='^Floor empty$' [floor_label]='^Floor label$' [floor_list]='^Floor list$'
     [quillbox_empty]='^Quillbox 1\.20$' [quillbox_500]='^Quillbox 1\.20$')
-declare -A SEED=([floor_empty]=none [floor_list]=none [quillbox_empty]=none [quillbox_500]=seeded)
+declare -A SEED=([floor_empty]=none [floor_label]=none [floor_list]=none [quillbox_empty]=none
+    [quillbox_500]=seeded)
 declare -A STARTS PSSES CLOSES
 
 echo "startup.sh: $RUNS runs of ${PROGRAMS[*]} ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
@@ -272,3 +275,8 @@ verdict "500 notes: start / floor_list start" \
 verdict "500 notes: Pss - floor_list Pss" \
     "$(awk -v a="${MED_PSS[quillbox_500]}" -v b="${MED_PSS[floor_list]}" 'BEGIN { print (a - b) / 1024 }')" 15 MB
 verdict "500 notes: close, save included" "${MED_CLOSE[quillbox_500]}" 100 ms
+echo
+echo "For reference, what one line of text costs any window (floor_label against floor_empty):"
+awk -v a="${MED_START[floor_label]}" -v b="${MED_START[floor_empty]}" \
+    -v c="${MED_PSS[floor_label]}" -v d="${MED_PSS[floor_empty]}" \
+    'BEGIN { printf "  start %.2f x, Pss %+.2f MB\n", a / b, (c - d) / 1024 }'
