@@ -118,7 +118,13 @@ bool SingleInstance::askRunningToRaise() const
         return false;
     sockaddr_un address{};
     const socklen_t length = fillAddress(address, name);
-    const bool connected = ::connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0;
+    // Only a listener of this user's own counts: another user could take
+    // the name first.
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    const bool answered = ::connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
+                          ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+                          credentials.uid == getuid();
     ::close(fd);
-    return connected;
+    return answered;
 }
