@@ -26,12 +26,8 @@ void reserveheap(qint64 bytes)
     bytes = std::min(bytes, largest);
     // Blocks this large would otherwise be mapped apart from the heap, and a
     // free at the top of the heap would hand the pages straight back.
-    static const bool tuned = [] {
-        mallopt(M_MMAP_THRESHOLD, int(2 * largest));
-        mallopt(M_TRIM_THRESHOLD, int(4 * largest));
-        return true;
-    }();
-    Q_UNUSED(tuned);
+    mallopt(M_MMAP_THRESHOLD, int(2 * largest));
+    mallopt(M_TRIM_THRESHOLD, int(4 * largest));
     char *block = static_cast<char *>(std::malloc(size_t(bytes)));
     if (!block)
         return;
