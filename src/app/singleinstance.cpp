@@ -89,7 +89,7 @@ void SingleInstance::listen()
         serverFd = -1;
         return;
     }
-    notifier = new QSocketNotifier(serverFd, QSocketNotifier::Read, this);
+    auto *notifier = new QSocketNotifier(serverFd, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::acceptPeers);
 }
 

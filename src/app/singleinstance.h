@@ -3,8 +3,6 @@
 #include <QObject>
 #include <QString>
 
-class QSocketNotifier;
-
 // One running Quillbox per store: the first start holds a lock on a file
 // beside the store and listens for "raise" requests; a later start asks it to
 // bring its window to the front and leaves without loading or saving.
@@ -32,5 +30,4 @@ private:
     QByteArray name; // of the socket, in the abstract namespace
     int lockFd = -1;
     int serverFd = -1;
-    QSocketNotifier *notifier = nullptr;
 };
