@@ -275,8 +275,18 @@ verdict "500 notes: start / floor_list start" \
 verdict "500 notes: Pss - floor_list Pss" \
     "$(awk -v a="${MED_PSS[quillbox_500]}" -v b="${MED_PSS[floor_list]}" 'BEGIN { print (a - b) / 1024 }')" 15 MB
 verdict "500 notes: close, save included" "${MED_CLOSE[quillbox_500]}" 100 ms
+
+# against A B: start ratio and Pss difference of program A against program B.
+against() {
+    awk -v a="${MED_START[$1]}" -v b="${MED_START[$2]}" \
+        -v c="${MED_PSS[$1]}" -v d="${MED_PSS[$2]}" \
+        'BEGIN { printf "  start %.2f x, Pss %+.2f MB\n", a / b, (c - d) / 1024 }'
+}
+
 echo
 echo "For reference, what one line of text costs any window (floor_label against floor_empty):"
-awk -v a="${MED_START[floor_label]}" -v b="${MED_START[floor_empty]}" \
-    -v c="${MED_PSS[floor_label]}" -v d="${MED_PSS[floor_empty]}" \
-    'BEGIN { printf "  start %.2f x, Pss %+.2f MB\n", a / b, (c - d) / 1024 }'
+against floor_label floor_empty
+echo "and what a list and a text box cost any window (floor_list against floor_empty):"
+against floor_list floor_empty
+echo "and Quillbox with no notes against that list window (quillbox_empty against floor_list):"
+against quillbox_empty floor_list
