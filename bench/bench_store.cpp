@@ -1,11 +1,12 @@
-// Figures, not a timed test: saving and loading 500 notes through the real
-// settings store, beside the floors of doing the same with one plain file.
+// Figures, not a timed test: saving and loading 500 notes through the
+// program's session and store, beside the floors of doing the same with one
+// plain file.
 //   save: every note new, and again with nothing changed;
 //   save floor: the same texts as UTF-16 into one file, fdatasync, rename.
 //   load floor: read that file back and make the 1,000 QStrings.
 // Usage: bench_store [runs] [folder]   (default 7 runs, a temporary folder)
-#include "notes/settingslayout.h"
-#include "notes/settingsstore.h"
+#include "core/session.h"
+#include "core/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,33 +24,30 @@
 namespace
 {
 
-const QString app = QStringLiteral("qbxlm120");
-
 double median(QList<double> v)
 {
     std::sort(v.begin(), v.end());
     return v.isEmpty() ? 0 : v[v.size() / 2];
 }
 
-StoredSettings makeNotes(int count, int bodyChars, quint32 seed)
+Session::State makeNotes(int count, int bodyChars, quint32 seed)
 {
     QRandomGenerator rng(seed);
     const QString words[] = {QStringLiteral("note "),   QStringLiteral("Quillbox "),
                              QStringLiteral("über "),   QStringLiteral("line\n"),
                              QStringLiteral("日本語 "), QStringLiteral("tab\t"),
                              QStringLiteral("42 "),     QStringLiteral("😀 ")};
-    StoredSettings s;
+    Session::State s;
     for (int k = 1; k <= count; ++k) {
         QString body;
         body.reserve(bodyChars + 16);
         while (body.size() < bodyChars)
             body += words[rng.bounded(8)];
         body.truncate(bodyChars);
-        s.titles << QStringLiteral("Note number %1").arg(k);
-        s.contents << body;
+        s.notes.append({QStringLiteral("Note number %1").arg(k), body});
     }
-    s.mainlistsize = 9.75f;
-    s.maintextboxsize = 12;
+    s.titleListPoints = 9.75f;
+    s.noteTextPoints = 12;
     return s;
 }
 
@@ -59,21 +57,21 @@ double ms(const QElapsedTimer &t)
 }
 
 // The floor of a save: every text, length-prefixed, as UTF-16 in one file.
-bool floorSave(const QString &path, const StoredSettings &s)
+bool floorSave(const QString &path, const Session::State &s)
 {
     QByteArray buf;
     qsizetype total = 0;
-    for (qsizetype i = 0; i < s.titles.size(); ++i)
-        total += 8 + 2 * (s.titles[i].size() + s.contents[i].size());
+    for (const Note &note : s.notes)
+        total += 8 + 2 * (note.title.size() + note.body.size());
     buf.reserve(total);
     auto put = [&buf](const QString &text) {
         const quint32 n = quint32(text.size());
         buf.append(reinterpret_cast<const char *>(&n), 4);
         buf.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
     };
-    for (qsizetype i = 0; i < s.titles.size(); ++i) {
-        put(s.titles[i]);
-        put(s.contents[i]);
+    for (const Note &note : s.notes) {
+        put(note.title);
+        put(note.body);
     }
     const QByteArray tmp = QFile::encodeName(path + QStringLiteral(".tmp"));
     const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -144,28 +142,24 @@ int main(int argc, char **argv)
     for (const auto &c : cases) {
         const QString dbPath = folder + QStringLiteral("/bench-%1/settings.db").arg(c.chars);
         const QString plain = folder + QStringLiteral("/plain-%1.bin").arg(c.chars);
-        QList<double> save, saveSame, saveFloor, load, loadOnly, loadFloor;
+        QList<double> save, saveSame, saveFloor, load, openOnly, loadFloor;
         for (int r = 0; r < runs; ++r) {
             // New bodies every run, so that each save writes every note; a
             // second save of the same notes is the usual close of a session
             // that changed little.
-            const StoredSettings notes = makeNotes(500, c.chars, quint32(r + 1));
+            const Session::State notes = makeNotes(500, c.chars, quint32(r + 1));
             {
-                SettingsStore store(dbPath);
-                if (store.open() == SettingsStore::OpenResult::Failed) {
-                    std::fprintf(stderr, "%s\n", qPrintable(store.error()));
-                    return 1;
-                }
-                loadsettings(store, app, 500);
+                Session session(dbPath);
+                session.load();
                 QElapsedTimer t;
                 t.start();
-                if (!savesettings(store, app, notes)) {
-                    std::fprintf(stderr, "%s\n", qPrintable(store.error()));
+                if (!session.save(notes)) {
+                    std::fprintf(stderr, "%s\n", qPrintable(session.saveProblem()));
                     return 1;
                 }
                 save << ms(t);
                 t.restart();
-                if (!savesettings(store, app, notes))
+                if (!session.save(notes))
                     return 1;
                 saveSame << ms(t);
             }
@@ -181,12 +175,14 @@ int main(int argc, char **argv)
                 t.start();
                 SettingsStore store(dbPath);
                 store.open();
-                QElapsedTimer t2;
-                t2.start();
-                const StoredSettings got = loadsettings(store, app, 500);
-                loadOnly << ms(t2);
+                openOnly << ms(t);
+            }
+            {
+                QElapsedTimer t;
+                t.start();
+                const Session::LoadResult got = Session(dbPath).load();
                 load << ms(t);
-                if (got.contents != notes.contents) {
+                if (got.state.notes != notes.notes) {
                     std::fprintf(stderr, "load differs\n");
                     return 1;
                 }
@@ -207,7 +203,7 @@ int main(int argc, char **argv)
         row(QStringLiteral("save, ") + QLatin1String(c.name), median(save), fs);
         row(QStringLiteral("  (nothing changed)"), median(saveSame), fs);
         row(QStringLiteral("load, ") + QLatin1String(c.name), median(load), fl);
-        row(QStringLiteral("  (load w/o open)"), median(loadOnly), fl);
+        row(QStringLiteral("  (open and check alone)"), median(openOnly), fl);
         std::printf("%-24s %10.1f MB db, %.1f MB plain\n", "  sizes",
                     double(QFileInfo(dbPath).size()) / 1048576,
                     double(QFileInfo(plain).size()) / 1048576);

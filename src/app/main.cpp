@@ -1,10 +1,12 @@
-#include "app/qtplatform.h"
-#include "app/shutdownsignals.h"
+// Start-up: one running copy per user, the main window, and the ways a
+// session ends (the window, a logout, a termination signal).
 #include "app/singleinstance.h"
-#include "mainwindow/form1.h"
-#include "notes/settingsstore.h"
+#include "app/terminationsignals.h"
+#include "core/session.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSessionManager>
 
 namespace
@@ -31,26 +33,32 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("quillbox"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString storePath = SettingsStore::defaultPath();
+    const QString storePath = Session::defaultStorePath();
     SingleInstance instance(storePath);
-    if (!instance.acquire())
+    switch (instance.acquire()) {
+    case SingleInstance::Start::Run:
+        break;
+    case SingleInstance::Start::HandedOver:
         return 0;
+    case SingleInstance::Start::NoAnswer:
+        QMessageBox::warning(nullptr, QStringLiteral("quillbox"),
+                             QStringLiteral("Quillbox is already running but does not answer. "
+                                            "Close it, or end it if it hangs, and start Quillbox "
+                                            "again."));
+        return 1;
+    }
 
-    QtPlatform platform;
-    Form1 window(platform, storePath);
-
-    QObject::connect(&instance, &SingleInstance::raiseRequested, &window, [&window] {
-        // Bring the window back from the task bar, keeping it maximised if it was.
-        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-        window.show();
-        window.raise();
-        window.activateWindow();
-    });
-
+    // Before the window: a signal during the start closes the window once
+    // it shows, rather than ending the program unsaved.
+    TerminationSignals terminations;
+    MainWindow window(storePath);
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &window,
+                     &MainWindow::bringToFront);
+    QObject::connect(&window, &MainWindow::closing, &instance, &SingleInstance::setClosing);
+    QObject::connect(&window, &MainWindow::finished, &app, [] { QCoreApplication::exit(0); });
     // A logout or a termination signal is one more way of closing the window.
-    ShutdownSignals terminations;
-    QObject::connect(&terminations, &ShutdownSignals::terminationRequested, &window,
-                     [&window] { window.close(); });
+    QObject::connect(&terminations, &TerminationSignals::terminationRequested, &window,
+                     &QWidget::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager &) { window.close(); });
 

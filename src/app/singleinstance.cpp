@@ -1,7 +1,11 @@
+// One running Quillbox per store: the first start holds a lock beside the
+// store and listens; a later start asks it to come to the front and leaves.
 #include "app/singleinstance.h"
 
+#include "core/privatefolder.h"
+
 #include <QCryptographicHash>
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -10,121 +14,144 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 // Plain system calls rather than a network library: the lock and the socket
 // are all a start needs, and loading less makes the window appear sooner.
-// flock() goes with the process, so a crashed run never leaves a lock behind.
 
 namespace
 {
+
+constexpr char comesForward = 'r';
+constexpr char isClosing = 'c';
+// How long a start keeps trying to reach a copy that holds the lock.
+constexpr int patienceMs = 5000;
 
 socklen_t fillAddress(sockaddr_un &address, const QByteArray &name)
 {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
     // A leading NUL puts the name in the abstract namespace: no file to
-    // clean up, and it vanishes with the process.
+    // clean up, and it goes with the process.
     const auto length = std::min<qsizetype>(name.size(), sizeof address.sun_path - 1);
-    std::memcpy(address.sun_path + 1, name.constData(), static_cast<size_t>(length));
-    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + length);
+    std::memcpy(address.sun_path + 1, name.constData(), size_t(length));
+    return socklen_t(offsetof(sockaddr_un, sun_path) + 1 + length);
+}
+
+// The abstract namespace is open to every user of the machine: only this
+// user's own processes count.
+bool isOwnUser(int fd)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == ::getuid();
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString &storePath, QObject *parent)
-    : QObject(parent), lockPath(storePath + QStringLiteral(".lock"))
+    : QObject(parent), m_lockPath(storePath + QStringLiteral(".lock"))
 {
     const QByteArray where = QFileInfo(storePath).absoluteFilePath().toUtf8();
     const QByteArray hash = QCryptographicHash::hash(where, QCryptographicHash::Sha1).toHex();
-    name = "quillbox-" + QByteArray::number(getuid()) + '-' + hash.left(16);
+    m_socketName = "quillbox-" + QByteArray::number(::getuid()) + '-' + hash.left(16);
 }
 
 SingleInstance::~SingleInstance()
 {
-    if (serverFd >= 0)
-        ::close(serverFd);
-    if (lockFd >= 0)
-        ::close(lockFd);
+    if (m_serverFd >= 0)
+        ::close(m_serverFd);
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
 }
 
-bool SingleInstance::acquire()
+SingleInstance::Start SingleInstance::acquire()
 {
-    const QString folder = QFileInfo(lockPath).absolutePath();
-    if (!QDir().exists(folder) && QDir().mkpath(folder))
-        ::chmod(QFile::encodeName(folder).constData(), 0700);
+    // The store's own open says what is wrong with a folder that cannot be made.
+    makePrivateFolder(QFileInfo(m_lockPath).absolutePath());
+    m_lockFd =
+        ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_lockFd < 0)
+        return Start::Run; // no lock can be had here: the store reports its own trouble
 
-    lockFd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lockFd < 0)
-        return true; // no lock can be made here: run, the store reports its own trouble
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (::flock(lockFd, LOCK_EX | LOCK_NB) == 0) {
+    const QDeadlineTimer patience(patienceMs);
+    while (!patience.hasExpired()) {
+        if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
             listen();
-            return true;
+            return Start::Run;
         }
         if (errno != EWOULDBLOCK && errno != EINTR)
-            return true;
-        if (askRunningToRaise())
-            return false;
-        // The holder is still starting and not listening yet.
-        QThread::msleep(100);
+            return Start::Run;
+        switch (askRunningCopy(int(std::max<qint64>(patience.remainingTime(), 1)))) {
+        case comesForward:
+            return Start::HandedOver;
+        case isClosing:
+            while (::flock(m_lockFd, LOCK_EX) != 0) {
+                if (errno != EINTR)
+                    return Start::NoAnswer;
+            }
+            listen();
+            return Start::Run;
+        default:
+            // Still starting and not listening yet, or busy.
+            QThread::msleep(100);
+        }
     }
-    return false;
+    return Start::NoAnswer;
 }
 
 void SingleInstance::listen()
 {
-    serverFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (serverFd < 0)
+    m_serverFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_serverFd < 0)
         return;
     sockaddr_un address{};
-    const socklen_t length = fillAddress(address, name);
-    if (::bind(serverFd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
-        ::listen(serverFd, 4) != 0) {
-        ::close(serverFd);
-        serverFd = -1;
+    const socklen_t length = fillAddress(address, m_socketName);
+    if (::bind(m_serverFd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
+        ::listen(m_serverFd, 4) != 0) {
+        ::close(m_serverFd);
+        m_serverFd = -1;
         return;
     }
-    auto *notifier = new QSocketNotifier(serverFd, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::acceptPeers);
+    auto *notifier = new QSocketNotifier(m_serverFd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::answerPeers);
 }
 
-void SingleInstance::acceptPeers()
+void SingleInstance::answerPeers()
 {
     for (;;) {
-        const int peer = ::accept4(serverFd, nullptr, nullptr, SOCK_CLOEXEC);
+        const int peer = ::accept4(m_serverFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (peer < 0)
             return;
-        // The abstract namespace is open to every user of the machine; only
-        // this user's own second start may bring the window forward.
-        ucred credentials{};
-        socklen_t size = sizeof credentials;
-        const bool mine = ::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
-                          credentials.uid == getuid();
+        if (isOwnUser(peer)) {
+            const char answer = m_closing ? isClosing : comesForward;
+            [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);
+            if (!m_closing)
+                emit raiseRequested();
+        }
         ::close(peer);
-        if (mine)
-            emit raiseRequested();
     }
 }
 
-bool SingleInstance::askRunningToRaise() const
+char SingleInstance::askRunningCopy(int timeoutMs) const
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
-        return false;
+        return 0;
     sockaddr_un address{};
-    const socklen_t length = fillAddress(address, name);
-    // Only a listener of this user's own counts: another user could take
-    // the name first.
-    ucred credentials{};
-    socklen_t size = sizeof credentials;
-    const bool answered = ::connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
-                          ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
-                          credentials.uid == getuid();
+    const socklen_t length = fillAddress(address, m_socketName);
+    char answer = 0;
+    // Another user could have taken the name first.
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 && isOwnUser(fd)) {
+        pollfd wait{fd, POLLIN, 0};
+        if (::poll(&wait, 1, timeoutMs) == 1 && ::recv(fd, &answer, 1, 0) != 1)
+            answer = 0;
+    }
     ::close(fd);
-    return answered;
+    return answer;
 }

@@ -1,33 +1,44 @@
+// One running Quillbox per store: the first start holds a lock beside the
+// store and listens; a later start asks it to come to the front and leaves.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-// One running Quillbox per store: the first start holds a lock on a file
-// beside the store and listens for "raise" requests; a later start asks it to
-// bring its window to the front and leaves without loading or saving.
+// A later start that finds the running copy closing (saving, perhaps asking
+// Retry or Cancel) waits for it to end and then runs itself. The lock goes
+// with the process, so a crash never leaves a stale one.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
+    enum class Start {
+        Run,        // this process is the running copy now
+        HandedOver, // the running copy was asked to come forward
+        NoAnswer    // a copy holds the lock but did not answer
+    };
+
     explicit SingleInstance(const QString &storePath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process may run; false when another one holds the
-    // store (it has then been asked to come to the front).
-    bool acquire();
+    Start acquire();
+    // From now on later starts wait for this process to end.
+    void setClosing() { m_closing = true; }
 
 signals:
     void raiseRequested();
 
 private:
     void listen();
-    void acceptPeers();
-    bool askRunningToRaise() const;
+    void answerPeers();
+    // The running copy's answer: 'r' (it comes forward), 'c' (it is
+    // closing), or 0 when none came.
+    char askRunningCopy(int timeoutMs) const;
 
-    QString lockPath;
-    QByteArray name; // of the socket, in the abstract namespace
-    int lockFd = -1;
-    int serverFd = -1;
+    QString m_lockPath;
+    QByteArray m_socketName; // in the abstract namespace
+    int m_lockFd = -1;
+    int m_serverFd = -1;
+    bool m_closing = false;
 };

@@ -1,0 +1,188 @@
+// The commands on the notes: add, update, rename, delete, search, list all,
+// flush, and moving text through the clipboard.
+#include "core/notecommands.h"
+
+#include "core/desktop.h"
+#include "core/notebook.h"
+#include "core/notesearch.h"
+#include "core/textrules.h"
+
+namespace
+{
+using Outcome = NoteCommands::Outcome;
+using Rows = Outcome::Rows;
+
+// The title of boxes that carry no title of their own.
+const QString programTitle = QStringLiteral("quillbox");
+
+Outcome rowsChanged(Rows rows, int row = -1)
+{
+    Outcome outcome;
+    outcome.rows = rows;
+    outcome.row = row;
+    return outcome;
+}
+
+Outcome statusOnly(const QString &status)
+{
+    Outcome outcome;
+    outcome.status = status;
+    return outcome;
+}
+} // namespace
+
+NoteCommands::NoteCommands(Notebook &notebook, Desktop &desktop)
+    : m_notebook(notebook), m_desktop(desktop)
+{
+}
+
+QStringList NoteCommands::listedTitles() const
+{
+    QStringList titles;
+    titles.reserve(m_listing.rowCount());
+    for (int row = 0; row < m_listing.rowCount(); ++row)
+        titles.append(titleAt(row));
+    return titles;
+}
+
+QString NoteCommands::titleAt(int row) const
+{
+    const int note = m_listing.noteAt(row);
+    return note < 0 ? QString() : m_notebook.at(note).title;
+}
+
+QString NoteCommands::bodyAt(int row) const
+{
+    const int note = m_listing.noteAt(row);
+    return note < 0 ? QString() : m_notebook.at(note).body;
+}
+
+QString NoteCommands::countLine() const
+{
+    return QStringLiteral("Listing %1 of %2 note(s)")
+        .arg(m_listing.rowCount())
+        .arg(m_notebook.count());
+}
+
+Outcome NoteCommands::showAll()
+{
+    m_listing.showAll(m_notebook.count());
+    return rowsChanged(Rows::Refilled);
+}
+
+Outcome NoteCommands::search(const QString &text)
+{
+    const QString wanted = trimBlanks(text);
+    if (wanted.isEmpty() || m_notebook.isEmpty())
+        return statusOnly(QStringLiteral("Nothing to search!"));
+    const QList<int> found = findNotes(m_notebook.notes(), wanted);
+    if (found.isEmpty())
+        return statusOnly(QStringLiteral("No notes found containing the text '%1'").arg(wanted));
+    m_listing.showOnly(found);
+    Outcome outcome = rowsChanged(Rows::Refilled);
+    outcome.status = QStringLiteral("Found %1 notes containing the text '%2'")
+                         .arg(QString::number(found.size()), wanted);
+    return outcome;
+}
+
+Outcome NoteCommands::addNote(const QString &boxText)
+{
+    const QString body = trimBlanks(boxText);
+    if (body.isEmpty())
+        return statusOnly(QStringLiteral("Can't insert blank note!"));
+    if (refusedAsFull())
+        return {};
+    const QString title = m_desktop.askText(
+        QStringLiteral("Insert note"), QStringLiteral("Enter title of note"), titleFromText(body));
+    // The body is kept as typed, blanks and line breaks included.
+    return append(title, boxText);
+}
+
+Outcome NoteCommands::addNoteFromClipboard()
+{
+    if (refusedAsFull())
+        return {};
+    const QString text = m_desktop.clipboardText();
+    if (text.isEmpty())
+        return {};
+    return append(titleFromText(text), text);
+}
+
+Outcome NoteCommands::updateNote(int row, const QString &boxText)
+{
+    const int note = m_listing.noteAt(row);
+    if (note < 0)
+        return {};
+    // A box of blanks is still a body: only the empty text is refused.
+    if (boxText.isEmpty())
+        return statusOnly(QStringLiteral("Can't update a blank note!"));
+    m_notebook.setBody(note, boxText);
+    return statusOnly(QStringLiteral("'%1' Updated!").arg(m_notebook.at(note).title));
+}
+
+Outcome NoteCommands::renameNote(int row)
+{
+    const int note = m_listing.noteAt(row);
+    if (note < 0)
+        return {};
+    const QString title =
+        m_desktop.askText(QStringLiteral("Change title"), QStringLiteral("Change title of note"),
+                          m_notebook.at(note).title);
+    if (title.isEmpty())
+        return {};
+    m_notebook.rename(note, title);
+    return rowsChanged(Rows::Renamed, row);
+}
+
+Outcome NoteCommands::deleteNote(int row)
+{
+    const int note = m_listing.noteAt(row);
+    if (note < 0)
+        return {};
+    m_notebook.remove(note);
+    m_listing.removeRow(row);
+    return rowsChanged(Rows::Removed, row);
+}
+
+Outcome NoteCommands::flushAll()
+{
+    const auto answer = m_desktop.showMessage(
+        {QStringLiteral("Flush all notes"),
+         QStringLiteral("This will permanently remove all the notes from the list. Are you sure?"),
+         Desktop::Buttons::OkCancel, Desktop::Icon::Warning});
+    if (answer != Desktop::Answer::Ok)
+        return {};
+    m_notebook.clear();
+    m_listing.clear();
+    return rowsChanged(Rows::Cleared);
+}
+
+Outcome NoteCommands::copyToClipboard(int row, const QString &boxText)
+{
+    if (m_listing.noteAt(row) < 0)
+        return {};
+    // What the box shows is copied, unsaved edits included.
+    m_desktop.setClipboardText(boxText);
+    return statusOnly(QStringLiteral("Note copied to clipboard"));
+}
+
+Outcome NoteCommands::append(const QString &title, const QString &body)
+{
+    // An empty title (a cancelled box, a text that starts with a line break)
+    // adds nothing.
+    if (!m_notebook.add({title, body}))
+        return {};
+    m_listing.append(m_notebook.count() - 1);
+    return rowsChanged(Rows::Appended, m_listing.rowCount() - 1);
+}
+
+bool NoteCommands::refusedAsFull()
+{
+    if (!m_notebook.isFull())
+        return false;
+    m_desktop.showMessage({programTitle,
+                           QStringLiteral("Too many notes. You can only insert up to %1 notes.")
+                               .arg(Notebook::maxNotes),
+                           Desktop::Buttons::Ok, Desktop::Icon::Information});
+    return true;
+}

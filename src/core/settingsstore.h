@@ -1,0 +1,84 @@
+// The per-user settings store: text values addressed by application,
+// section and key, kept in one SQLite database.
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QList>
+#include <QString>
+#include <optional>
+#include <utility>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Every text, lone surrogates and NUL characters included, reads back
+// exactly as written. Not thread-safe: one thread uses a store at a time.
+class SettingsStore
+{
+public:
+    using Entry = std::pair<QString, QString>; // key, value
+
+    enum class OpenResult {
+        Opened,      // an existing store, or a new empty one
+        Quarantined, // the file was not a sound store: set aside, a new one made
+        Failed       // no store can be used; see errorText()
+    };
+
+    explicit SettingsStore(QString path);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    // Makes the folder (0700) and the file (0600) when missing, and takes
+    // the group's and others' rights off an existing pair. A file that is
+    // not a database or fails the integrity check is renamed beside itself
+    // with a time stamp (see quarantinedPath()) and a new store is made.
+    // Another program's lock is waited for until the busy wait runs out.
+    OpenResult open();
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+    QString path() const { return m_path; }
+    QString quarantinedPath() const { return m_quarantinedPath; }
+    // The reason of the last failure, in words a user can act on.
+    QString errorText() const { return m_errorText; }
+
+    // How long, from now, statements wait for another program's lock in all.
+    void setBusyWait(int milliseconds);
+
+    // Every key and value of a section; nothing when the read failed.
+    std::optional<QList<Entry>> readSection(const QString &app, const QString &section);
+    bool write(const QString &app, const QString &section, const QString &key,
+               const QString &value);
+    // Makes the section hold exactly these entries, as deleting it and
+    // writing each would, but writes only the rows that differ.
+    bool replaceSection(const QString &app, const QString &section, const QList<Entry> &entries);
+
+    bool begin();
+    bool commit();
+    void rollback();
+
+    // The bytes of the file that hold data: an upper bound on the texts in it.
+    qint64 bytesInUse();
+    // Hands back the memory that holds the file's pages read so far.
+    void releaseMemory();
+
+private:
+    enum class Check { Sound, Damaged, Failed };
+    // The statements kept prepared for the life of a connection.
+    enum Statement { ReadSection, Write, DeleteKey, Begin, Commit, Rollback, StatementCount };
+    OpenResult openFile(bool allowQuarantine);
+    Check checkStore();
+    bool createSchema();
+    bool quarantine();
+    sqlite3_stmt *statement(Statement which);
+    bool fail(const QString &doing, int rc);
+    bool step(Statement which, const QString &doing);
+    static int waitWhileBusy(void *store, int attempts);
+
+    QString m_path;
+    QString m_quarantinedPath;
+    QString m_errorText;
+    QDeadlineTimer m_busyDeadline;
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_statements[StatementCount] = {};
+};

@@ -1,0 +1,556 @@
+// The main window: the toolbar, the search field, the title list, the count
+// line, the note's text, the note buttons and the status line.
+#include "ui/mainwindow.h"
+
+#include "core/windowlayout.h"
+#include "ui/aboutdialog.h"
+#include "ui/artwork.h"
+#include "ui/fontsizemenu.h"
+#include "ui/picturebutton.h"
+#include "ui/qtdesktop.h"
+#include "ui/whenframed.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QWindow>
+
+namespace
+{
+
+// The client size the window is built at; the width gives way to the start
+// width at once, the height stays.
+constexpr QSize firstClientSize(449, 358);
+constexpr int toolbarTop = 5;
+
+void setPointSize(QWidget *widget, qreal points)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
+    : m_ownDesktop(desktop ? nullptr : std::make_unique<QtDesktop>(this)),
+      m_desktop(desktop ? *desktop : *m_ownDesktop), m_session(storePath),
+      m_commands(m_notebook, m_desktop)
+{
+    // Nothing else touches the session until readSettings() waits for this.
+    m_pendingLoad = std::async(std::launch::async, [this] { return m_session.load(); });
+
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quillbox 1.20"));
+    setWindowIcon(Artwork::appIcon());
+    resize(firstClientSize);
+    setMouseTracking(true);
+
+    createActions();
+    createToolBar();
+    createSearchRow();
+    createListAndText();
+    createNoteButtons();
+    createStatusLine();
+    createMenus();
+    drawPictures();
+
+    // Not framed yet: the outer width is the client's until the window
+    // manager tells otherwise.
+    setOuterSize({WindowLayout::startWidth, frameGeometry().height()});
+    layOutWidgets();
+    readSettings();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction *MainWindow::createAction(const QString &text, void (MainWindow::*slot)())
+{
+    auto *action = new QAction(text, this);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+void MainWindow::createActions()
+{
+    m_dockLeftAction = createAction(QStringLiteral("Dock Quillbox to the left of the screen"),
+                                    &MainWindow::dockLeft);
+    m_dockRightAction = createAction(QStringLiteral("Dock Quillbox to the right of the screen"),
+                                     &MainWindow::dockRight);
+    m_noteTextSizeAction =
+        createAction(QStringLiteral("Change font size"), &MainWindow::popUpNoteTextSizes);
+    m_flushAction = createAction(QStringLiteral("Flush all notes"), &MainWindow::flushAll);
+    m_showAllAction = createAction(QStringLiteral("Show all notes"), &MainWindow::showAll);
+    m_aboutAction = createAction(QStringLiteral("About Quillbox"), &MainWindow::showAbout);
+    m_exitAction = createAction(QStringLiteral("Exit Quillbox"), &MainWindow::quit);
+
+    m_clearAction = createAction(QStringLiteral("Clear Note"), &MainWindow::clearNoteText);
+    m_updateAction = createAction(QStringLiteral("Update Note"), &MainWindow::updateNote);
+    m_deleteAction = createAction(QStringLiteral("Delete Note"), &MainWindow::deleteNote);
+    m_addAction = createAction(QStringLiteral("Add new note"), &MainWindow::addNote);
+    m_pasteAction =
+        createAction(QStringLiteral("Add note from clipboard"), &MainWindow::addNoteFromClipboard);
+    m_copyAction =
+        createAction(QStringLiteral("Copy note to clipboard"), &MainWindow::copyNoteToClipboard);
+    m_searchAction = createAction(QStringLiteral("Search"), &MainWindow::search);
+}
+
+void MainWindow::createToolBar()
+{
+    // Named by their index, which is not their order on screen.
+    const struct {
+        int index;
+        int left;
+        QAction *action;
+    } tools[] = {{0, 5, m_dockLeftAction},      {1, 25, m_dockRightAction},
+                 {6, 50, m_noteTextSizeAction}, {2, 75, m_flushAction},
+                 {3, 95, m_showAllAction},      {4, 120, m_aboutAction},
+                 {5, 145, m_exitAction}};
+    for (const auto &tool : tools) {
+        auto *button = new PictureButton(tool.action, this);
+        button->setObjectName(QStringLiteral("icons%1").arg(tool.index));
+        button->move(tool.left, toolbarTop);
+        // The caption stays until something else writes the status line.
+        connect(button, &PictureButton::hovered, this,
+                [this, action = tool.action] { m_statusLine->setText(action->text()); });
+        m_toolButtons[std::size_t(tool.index)] = button;
+    }
+}
+
+void MainWindow::createSearchRow()
+{
+    m_searchField = new QLineEdit(this);
+    m_searchField->setObjectName(QStringLiteral("searchbox"));
+    m_searchButton = new PictureButton(m_searchAction, this);
+    m_searchButton->setObjectName(QStringLiteral("ico_search"));
+}
+
+void MainWindow::createListAndText()
+{
+    m_titleList = new QListWidget(this);
+    m_titleList->setObjectName(QStringLiteral("mainlist"));
+    m_titleList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_titleList->setUniformItemSizes(true);
+    QPalette white = m_titleList->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Text, Qt::black);
+    m_titleList->setPalette(white);
+    // Any change of the selection the user makes picks a title, as in a
+    // native list box; the window's own refills block the signal.
+    connect(m_titleList, &QListWidget::itemSelectionChanged, this, &MainWindow::showPickedNote);
+    connect(m_titleList, &QListWidget::itemDoubleClicked, this, &MainWindow::renamePickedNote);
+    m_titleList->viewport()->installEventFilter(this);
+
+    m_countLine = new QLabel(this);
+    m_countLine->setObjectName(QStringLiteral("Label1"));
+    m_countLine->setTextFormat(Qt::PlainText);
+
+    m_noteText = new QPlainTextEdit(this);
+    m_noteText->setObjectName(QStringLiteral("maintextbox"));
+    m_noteText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_noteText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_noteText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the search field, as everywhere else in the window.
+    m_noteText->setTabChangesFocus(true);
+    // Its font sizes are reached through the toolbar alone.
+    m_noteText->setContextMenuPolicy(Qt::NoContextMenu);
+
+    setTabOrder(m_titleList, m_noteText);
+    setTabOrder(m_noteText, m_searchField);
+    m_titleList->setFocus();
+}
+
+void MainWindow::createNoteButtons()
+{
+    const std::array<QAction *, 6> actions = {m_clearAction, m_updateAction, m_deleteAction,
+                                              m_addAction,   m_pasteAction,  m_copyAction};
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        m_noteButtons[i] = new PictureButton(actions[i], this);
+        m_noteButtons[i]->setObjectName(QStringLiteral("but%1").arg(i));
+    }
+}
+
+void MainWindow::createStatusLine()
+{
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("status"));
+    m_statusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_statusLine->setLineWidth(1);
+    m_statusLine->setTextFormat(Qt::PlainText);
+}
+
+void MainWindow::createMenus()
+{
+    m_titleListSizes =
+        new FontSizeMenu(QStringLiteral("&Mainlist"), QStringLiteral("mainlist_size"), this);
+    m_titleListSizes->setObjectName(QStringLiteral("mainlistmenu"));
+    connect(m_titleListSizes, &FontSizeMenu::sizeChosen, this,
+            [this](int points) { setPointSize(m_titleList, points); });
+
+    m_noteTextSizes =
+        new FontSizeMenu(QStringLiteral("maintextbox"), QStringLiteral("maintextbox_size"), this);
+    m_noteTextSizes->setObjectName(QStringLiteral("maintextboxmenu"));
+    connect(m_noteTextSizes, &FontSizeMenu::sizeChosen, this,
+            [this](int points) { setPointSize(m_noteText, points); });
+}
+
+void MainWindow::drawPictures()
+{
+    // Drawn for the screen's pixel ratio, so they stay sharp when scaled.
+    const qreal ratio = devicePixelRatioF();
+    const ImageStrip tools = Artwork::toolbarStrip(ratio);
+    for (int i = 0; i < int(m_toolButtons.size()); ++i)
+        m_toolButtons[std::size_t(i)]->setPictures(tools.cell(i), tools.cell(i + tools.columns()));
+    const ImageStrip notes = Artwork::noteButtonStrip(ratio);
+    for (int i = 0; i < int(m_noteButtons.size()); ++i)
+        m_noteButtons[std::size_t(i)]->setPictures(notes.cell(i), notes.cell(i + notes.columns()));
+    const ImageStrip search = Artwork::searchButtonStrip(ratio);
+    m_searchButton->setPictures(search.cell(0), search.cell(1));
+}
+
+void MainWindow::readSettings()
+{
+    const Session::LoadResult loaded = m_pendingLoad.get();
+    setPointSize(m_titleList, loaded.state.titleListPoints);
+    setPointSize(m_noteText, loaded.state.noteTextPoints);
+    m_notebook = Notebook(loaded.state.notes);
+    present(m_commands.showAll());
+    if (loaded.status == Session::LoadStatus::Loaded)
+        return;
+    // Told once the window shows, so the user sees what it concerns.
+    QMetaObject::invokeMethod(
+        this,
+        [this, problem = loaded.problem] {
+            m_desktop.showMessage({QStringLiteral("quillbox"), problem, Desktop::Buttons::Ok,
+                                   Desktop::Icon::Warning});
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::writeSettings()
+{
+    const Session::State state{m_notebook.notes(), float(m_titleList->font().pointSizeF()),
+                               float(m_noteText->font().pointSizeF())};
+    // A failed save is never silent; Cancel leaves the store as it was.
+    while (!m_session.save(state)) {
+        const auto answer =
+            m_desktop.showMessage({QStringLiteral("quillbox"), m_session.saveProblem(),
+                                   Desktop::Buttons::RetryCancel, Desktop::Icon::Critical});
+        if (answer != Desktop::Answer::Retry)
+            return;
+    }
+}
+
+void MainWindow::endSession()
+{
+    m_saving = true;
+    emit closing();
+    writeSettings();
+    m_ended = true;
+    if (m_about)
+        m_about->hide();
+    hide();
+    emit finished();
+}
+
+void MainWindow::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+// ---------------------------------------------------------------- commands
+
+void MainWindow::present(const NoteCommands::Outcome &outcome)
+{
+    using Rows = NoteCommands::Outcome::Rows;
+    // A change the window makes to the list is no pick of the user's.
+    const QSignalBlocker quiet(m_titleList);
+    switch (outcome.rows) {
+    case Rows::Unchanged:
+        break;
+    case Rows::Refilled:
+        m_titleList->clear();
+        m_titleList->addItems(m_commands.listedTitles());
+        showCountLine();
+        break;
+    case Rows::Appended:
+        m_titleList->addItem(m_commands.titleAt(outcome.row));
+        break;
+    case Rows::Removed:
+        delete m_titleList->takeItem(outcome.row);
+        m_titleList->clearSelection();
+        break;
+    case Rows::Renamed:
+        m_titleList->item(outcome.row)->setText(m_commands.titleAt(outcome.row));
+        break;
+    case Rows::Cleared:
+        m_titleList->clear();
+        break;
+    }
+    if (outcome.status)
+        m_statusLine->setText(*outcome.status);
+}
+
+void MainWindow::showCountLine()
+{
+    m_countLine->setText(m_commands.countLine());
+}
+
+int MainWindow::pickedRow() const
+{
+    const QModelIndexList picked = m_titleList->selectionModel()->selectedRows();
+    return picked.isEmpty() ? -1 : picked.first().row();
+}
+
+void MainWindow::showPickedNote()
+{
+    // Unsaved edits in the box give way without a question.
+    m_noteText->setPlainText(m_commands.bodyAt(pickedRow()));
+}
+
+void MainWindow::renamePickedNote()
+{
+    present(m_commands.renameNote(pickedRow()));
+}
+
+void MainWindow::search()
+{
+    present(m_commands.search(m_searchField->text()));
+}
+
+void MainWindow::showAll()
+{
+    present(m_commands.showAll());
+}
+
+void MainWindow::flushAll()
+{
+    // The count line keeps its text until the next listing or note button.
+    present(m_commands.flushAll());
+}
+
+// Every note button rewrites the count line, whatever its command did.
+
+void MainWindow::clearNoteText()
+{
+    m_noteText->setPlainText(QString());
+    showCountLine();
+}
+
+void MainWindow::updateNote()
+{
+    present(m_commands.updateNote(pickedRow(), m_noteText->toPlainText()));
+    showCountLine();
+}
+
+void MainWindow::deleteNote()
+{
+    present(m_commands.deleteNote(pickedRow()));
+    showCountLine();
+}
+
+void MainWindow::addNote()
+{
+    present(m_commands.addNote(m_noteText->toPlainText()));
+    showCountLine();
+}
+
+void MainWindow::addNoteFromClipboard()
+{
+    present(m_commands.addNoteFromClipboard());
+    showCountLine();
+}
+
+void MainWindow::copyNoteToClipboard()
+{
+    present(m_commands.copyToClipboard(pickedRow(), m_noteText->toPlainText()));
+    showCountLine();
+}
+
+void MainWindow::popUpNoteTextSizes()
+{
+    m_noteTextSizes->popup(QCursor::pos());
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        m_about = std::make_unique<AboutDialog>(m_desktop, this);
+    m_about->showCentred();
+}
+
+void MainWindow::quit()
+{
+    endSession();
+}
+
+// ---------------------------------------------------------------- geometry
+
+bool MainWindow::isNormal() const
+{
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void MainWindow::setOuterSize(QSize size)
+{
+    resize(size - (frameGeometry().size() - this->size()));
+}
+
+void MainWindow::dockLeft()
+{
+    if (!isNormal())
+        return;
+    const QRect docked = dockedLeft(frameGeometry(), m_desktop.workArea());
+    move(docked.topLeft());
+    setOuterSize(docked.size());
+}
+
+void MainWindow::dockRight()
+{
+    if (!isNormal())
+        return;
+    const QRect docked = dockedRight(frameGeometry(), m_desktop.workArea());
+    move(docked.topLeft());
+    setOuterSize(docked.size());
+}
+
+void MainWindow::holdSmallestSize()
+{
+    // Also the widget's minimum, so that the window manager stops a drag
+    // there instead of the window snapping back. The minimum is a client
+    // size: the frame's share comes off once known.
+    if (!isNormal())
+        return;
+    const QSize smallest =
+        WindowLayout::smallestSize - (frameGeometry().size() - geometry().size());
+    if (minimumSize() != smallest)
+        setMinimumSize(smallest);
+}
+
+void MainWindow::layOutWidgets()
+{
+    holdSmallestSize();
+    // Each step reads the size afresh: a nested run raised by a resize below
+    // leaves the same result as one run.
+    const QSize smallest = WindowLayout::smallestSize;
+    if (frameGeometry().width() < smallest.width())
+        setOuterSize({smallest.width(), frameGeometry().height()});
+    if (frameGeometry().height() < smallest.height())
+        setOuterSize({frameGeometry().width(), smallest.height()});
+
+    const WindowLayout layout = WindowLayout::forOuterSize(frameGeometry().size());
+    m_titleList->setGeometry(layout.titleList);
+    m_countLine->setGeometry(layout.countLine);
+    m_noteText->setGeometry(layout.noteText);
+    m_searchField->setGeometry(layout.searchField);
+    m_searchButton->move(layout.searchButton);
+    for (std::size_t i = 0; i < m_noteButtons.size(); ++i)
+        m_noteButtons[i]->move(layout.noteButtons[i]);
+    m_statusLine->setGeometry(layout.statusLine);
+    m_laidOutFrameSize = frameGeometry().size();
+}
+
+void MainWindow::layOutUnlessMinimized()
+{
+    // Nothing is laid out while minimised; restoring lays out again.
+    if (!(windowState() & Qt::WindowMinimized))
+        layOutWidgets();
+}
+
+void MainWindow::takeStartWidthOnceFramed()
+{
+    // The start width is an outer width; until the window manager frames
+    // the window it could only be given to the client.
+    if (m_frameKnown || frameGeometry().size() == geometry().size())
+        return;
+    m_frameKnown = true;
+    holdSmallestSize();
+    if (!m_ended && isNormal() && frameGeometry().width() != WindowLayout::startWidth &&
+        geometry().width() == WindowLayout::startWidth)
+        setOuterSize({WindowLayout::startWidth, frameGeometry().height()});
+}
+
+// ---------------------------------------------------------------- events
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_frameKnown) {
+        whenFramed(this, [this] {
+            takeStartWidthOnceFramed();
+            if (frameGeometry().size() != m_laidOutFrameSize)
+                layOutUnlessMinimized();
+        });
+    }
+    if (QWindow *handle = windowHandle(); handle && !m_followsScreen) {
+        m_followsScreen = true;
+        connect(handle, &QWindow::screenChanged, this, &MainWindow::drawPictures);
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    takeStartWidthOnceFramed();
+    layOutUnlessMinimized();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    takeStartWidthOnceFramed();
+    // The window manager tells the frame's size with a move: lay out again
+    // when the outer size changed without a resize of the client.
+    if (frameGeometry().size() != m_laidOutFrameSize)
+        layOutUnlessMinimized();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Restoring a minimised window need not resize it, yet nothing was laid
+    // out while it was minimised.
+    if (event->type() == QEvent::WindowStateChange)
+        layOutUnlessMinimized();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over child widgets travel up here too; only the bare surface
+    // clears the status line.
+    if (!childAt(event->position().toPoint()))
+        m_statusLine->setText(QString());
+    QWidget::mouseMoveEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_titleList->viewport() && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+        // A right press opens the list's sizes and picks nothing.
+        m_titleListSizes->popup(QCursor::pos());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A close that arrives while the save asks Retry or Cancel (a signal, a
+    // logout) waits for that answer: the save under way ends the program.
+    if (m_saving && !m_ended) {
+        event->ignore();
+        return;
+    }
+    if (!m_ended)
+        endSession();
+    event->accept();
+}

@@ -1,0 +1,139 @@
+// The main window: the toolbar, the search field, the title list, the count
+// line, the note's text, the note buttons and the status line.
+#pragma once
+
+#include "core/notebook.h"
+#include "core/notecommands.h"
+#include "core/session.h"
+
+#include <QWidget>
+#include <array>
+#include <future>
+#include <memory>
+
+class AboutDialog;
+class Desktop;
+class FontSizeMenu;
+class PictureButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+
+// Every command is an action that the note commands answer; the window only
+// shows the answer. The picked note is the selected row of the title list.
+// The notes are read once at start and saved once on the way out, which
+// ends the program.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Starts reading the store at storePath at once, on a second thread,
+    // while the widgets are built. The boxes and the clipboard are those of
+    // desktop, or of the real desktop when it is null.
+    explicit MainWindow(const QString &storePath, Desktop *desktop = nullptr);
+    ~MainWindow() override;
+
+    // Back from the task bar and to the front, maximised if it was.
+    void bringToFront();
+
+signals:
+    // The exit save is about to begin.
+    void closing();
+    // The notes are saved, or the user gave up saving them: the program ends.
+    void finished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void dockLeft();
+    void dockRight();
+    void popUpNoteTextSizes();
+    void flushAll();
+    void showAll();
+    void showAbout();
+    void quit();
+    void clearNoteText();
+    void updateNote();
+    void deleteNote();
+    void addNote();
+    void addNoteFromClipboard();
+    void copyNoteToClipboard();
+    void search();
+    void showPickedNote();
+    void renamePickedNote();
+
+private:
+    QAction *createAction(const QString &text, void (MainWindow::*slot)());
+    void createActions();
+    void createToolBar();
+    void createSearchRow();
+    void createListAndText();
+    void createNoteButtons();
+    void createStatusLine();
+    void createMenus();
+    void drawPictures();
+    void readSettings();
+    void writeSettings();
+    void endSession();
+
+    void present(const NoteCommands::Outcome &outcome);
+    void showCountLine();
+    int pickedRow() const;
+
+    bool isNormal() const;
+    void setOuterSize(QSize size);
+    void holdSmallestSize();
+    void layOutWidgets();
+    void layOutUnlessMinimized();
+    void takeStartWidthOnceFramed();
+
+    std::unique_ptr<Desktop> m_ownDesktop;
+    Desktop &m_desktop;
+    Session m_session;
+    Notebook m_notebook;
+    NoteCommands m_commands;
+    std::future<Session::LoadResult> m_pendingLoad;
+
+    QAction *m_dockLeftAction = nullptr;
+    QAction *m_dockRightAction = nullptr;
+    QAction *m_noteTextSizeAction = nullptr;
+    QAction *m_flushAction = nullptr;
+    QAction *m_showAllAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_clearAction = nullptr;
+    QAction *m_updateAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    QAction *m_addAction = nullptr;
+    QAction *m_pasteAction = nullptr;
+    QAction *m_copyAction = nullptr;
+    QAction *m_searchAction = nullptr;
+
+    std::array<PictureButton *, 7> m_toolButtons{};
+    std::array<PictureButton *, 6> m_noteButtons{};
+    PictureButton *m_searchButton = nullptr;
+    QLineEdit *m_searchField = nullptr;
+    QListWidget *m_titleList = nullptr;
+    QLabel *m_countLine = nullptr;
+    QPlainTextEdit *m_noteText = nullptr;
+    QLabel *m_statusLine = nullptr;
+    FontSizeMenu *m_titleListSizes = nullptr;
+    FontSizeMenu *m_noteTextSizes = nullptr;
+    std::unique_ptr<AboutDialog> m_about;
+
+    bool m_saving = false;
+    bool m_ended = false;
+    bool m_frameKnown = false;
+    bool m_followsScreen = false;
+    QSize m_laidOutFrameSize;
+};

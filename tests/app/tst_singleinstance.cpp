@@ -1,0 +1,69 @@
+// One running copy per store. Guards against: a second start that runs
+// beside the first, one that hands over to a copy that is closing (and so
+// shows nothing), and a lock folder made with the umask's modes.
+#include "app/singleinstance.h"
+#include "storefile.h"
+
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <future>
+
+#include <sys/stat.h>
+
+namespace
+{
+
+// A second start, on a thread of its own as in a process of its own.
+std::future<SingleInstance::Start> startAgain(const QString &path)
+{
+    return std::async(std::launch::async, [path] { return SingleInstance(path).acquire(); });
+}
+
+bool isDone(const std::future<SingleInstance::Start> &start)
+{
+    return start.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+} // namespace
+
+class tst_SingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void secondStartHandsOver()
+    {
+        StoreFile file;
+        SingleInstance first(file.path());
+        QCOMPARE(first.acquire(), SingleInstance::Start::Run);
+        struct stat st = {};
+        ::stat(QFile::encodeName(file.folder()).constData(), &st);
+        QCOMPARE(st.st_mode & 0777, mode_t(0700));
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        auto second = startAgain(file.path());
+        QTRY_VERIFY(isDone(second));
+        QCOMPARE(second.get(), SingleInstance::Start::HandedOver);
+        QCOMPARE(raised.size(), 1);
+    }
+
+    void startWaitsForAClosingCopy()
+    {
+        StoreFile file;
+        auto first = std::make_unique<SingleInstance>(file.path());
+        QCOMPARE(first->acquire(), SingleInstance::Start::Run);
+        first->setClosing();
+        QSignalSpy raised(first.get(), &SingleInstance::raiseRequested);
+        auto second = startAgain(file.path());
+        QTest::qWait(300);
+        QVERIFY(!isDone(second));
+        first.reset(); // the closing copy ends
+        QTRY_VERIFY(isDone(second));
+        QCOMPARE(second.get(), SingleInstance::Start::Run);
+        QCOMPARE(raised.size(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_SingleInstance)
+#include "tst_singleinstance.moc"

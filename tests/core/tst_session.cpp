@@ -1,0 +1,174 @@
+// Loading and saving the notes in the stored layout. Guards against: keys or
+// values that differ from the layout, stale keys after a note goes, odd
+// stored values read outside the rules, a failed read taken for "no notes"
+// and then saved over, a Retry that cannot succeed, a store path from an
+// unset HOME.
+#include "core/session.h"
+#include "storefile.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTest>
+
+#include <pwd.h>
+#include <unistd.h>
+
+class tst_Session : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstRunOnAnEmptyStore()
+    {
+        StoreFile file;
+        Session session(file.path());
+        const auto loaded = session.load();
+        QCOMPARE(loaded.status, Session::LoadStatus::Loaded);
+        QVERIFY(loaded.state.notes.isEmpty());
+        QCOMPARE(loaded.state.titleListPoints, 8.0f);
+        // A running session is marked, and nothing else is written.
+        QCOMPARE(file.keys("notes"), QStringList{"temp"});
+        QVERIFY(file.keys("general").isEmpty());
+        QVERIFY(session.save(loaded.state));
+        QCOMPARE(file.value("general", "notetotal"), QStringLiteral("0"));
+        QCOMPARE(file.value("general", "mainlistsize"), QStringLiteral("8"));
+        QCOMPARE(file.value("general", "maintextboxsize"), QStringLiteral("8"));
+        QVERIFY(file.keys("notes").isEmpty());
+    }
+
+    void roundTrip()
+    {
+        StoreFile file;
+        const QList<Note> notes{{"a", "one\ntwo\r\n"}, {"  b", ""}, {"c", "three"}};
+        file.seed(notes, 9.75f, 12);
+        QCOMPARE(file.value("general", "mainlistsize"), QStringLiteral("9.75"));
+        QCOMPARE(file.value("notes", "notecontent1"), QStringLiteral("one\ntwo\r\n"));
+        Session session(file.path());
+        const auto loaded = session.load();
+        QCOMPARE(loaded.state.notes, notes);
+        QCOMPARE(loaded.state.titleListPoints, 9.75f);
+        QCOMPARE(loaded.state.noteTextPoints, 12.0f);
+        QVERIFY(session.save({notes.mid(0, 2), 8, 8}));
+        QCOMPARE(file.value("general", "notetotal"), QStringLiteral("2"));
+        QCOMPARE(file.keys("notes"),
+                 (QStringList{"notecontent1", "notecontent2", "notetitle1", "notetitle2"}));
+    }
+
+    void oddStoredValues_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<int>("notes");
+        QTest::addColumn<float>("points");
+        QTest::newRow("count above the notes stored") << "2"
+                                                      << "12" << 2 << 12.0f;
+        QTest::newRow("blanks and a sign") << " +1 "
+                                           << " 10 " << 1 << 10.0f;
+        QTest::newRow("negative") << "-1"
+                                  << "0.5" << 0 << 8.0f;
+        QTest::newRow("not a number") << "1.5"
+                                      << "nan" << 0 << 8.0f;
+        QTest::newRow("beyond any limit") << "99999999999999999999"
+                                          << "1e3" << 500 << 8.0f;
+        QTest::newRow("the locale's decimal comma") << "0"
+                                                    << "9,75" << 0 << 9.75f;
+    }
+
+    void oddStoredValues()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, size);
+        QFETCH(int, notes);
+        StoreFile file;
+        file.seed({{"t1", "b1"}});
+        const QString set = QStringLiteral("UPDATE settings SET value = '%1' WHERE key = '%2'");
+        QVERIFY(file.exec(set.arg(count, "notetotal").toUtf8().constData()));
+        QVERIFY(file.exec(set.arg(size, "mainlistsize").toUtf8().constData()));
+        QLocale::setDefault(QLocale::German);
+        const auto loaded = Session(file.path()).load();
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(loaded.state.notes.size(), notes);
+        QTEST(loaded.state.titleListPoints, "points");
+        if (notes >= 2)
+            QCOMPARE(loaded.state.notes[1], (Note{"Your note", "note"}));
+    }
+
+    // Notes that could not be read at start are kept, ahead of the session's.
+    void failedReadKeepsTheStoredNotes()
+    {
+        StoreFile file;
+        file.seed(numberedNotes(2));
+        QVERIFY(file.exec("BEGIN EXCLUSIVE"));
+        Session session(file.path(), 100);
+        const auto loaded = session.load();
+        QCOMPARE(loaded.status, Session::LoadStatus::Failed);
+        QVERIFY(loaded.problem.contains(file.path()));
+        QVERIFY2(loaded.problem.contains("locked by another program"), qPrintable(loaded.problem));
+        QVERIFY(!session.save({{{"new", "3"}}, 8, 8}));
+        QVERIFY(file.exec("ROLLBACK"));
+        QVERIFY(session.save({{{"new", "3"}}, 8, 8}));
+        QCOMPARE(file.value("general", "notetotal"), QStringLiteral("3"));
+        QCOMPARE(file.value("notes", "notetitle1"), QStringLiteral("t1"));
+        QCOMPARE(file.value("notes", "notetitle3"), QStringLiteral("new"));
+    }
+
+    // A store found read-only is opened afresh for every retry, so the save
+    // succeeds once the user has made it writable.
+    void retryReopensTheStore()
+    {
+        StoreFile file;
+        file.seed(numberedNotes(1));
+        ReadOnlyFolder readOnly(file.folder());
+        if (!readOnly.isReadOnly())
+            QSKIP("no way to make a folder read-only here");
+        Session session(file.path());
+        QCOMPARE(session.load().state.notes.size(), 1);
+        QVERIFY(!session.save({numberedNotes(2), 8, 8}));
+        QVERIFY2(session.saveProblem().contains("read-only"), qPrintable(session.saveProblem()));
+        readOnly.release();
+        QVERIFY(session.save({numberedNotes(2), 8, 8}));
+        QCOMPARE(file.value("general", "notetotal"), QStringLiteral("2"));
+    }
+
+    void damagedStoreIsReplaced()
+    {
+        StoreFile file;
+        QVERIFY(QDir().mkpath(file.folder()));
+        QFile garbage(file.path());
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a database") > 0);
+        garbage.close();
+        const auto loaded = Session(file.path()).load();
+        QCOMPARE(loaded.status, Session::LoadStatus::StoreReplaced);
+        QVERIFY(loaded.problem.contains(file.path() + ".damaged-"));
+    }
+
+    void defaultStorePath_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("path");
+        const QString fromPasswd = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir);
+        QTest::newRow("XDG_CONFIG_HOME")
+            << QByteArray("/cfg") << QByteArray("/h") << "/cfg/quillbox/settings.db";
+        QTest::newRow("relative XDG_CONFIG_HOME")
+            << QByteArray("cfg") << QByteArray("/h") << "/h/.config/quillbox/settings.db";
+        QTest::newRow("no HOME") << QByteArray() << QByteArray()
+                                 << QDir::cleanPath(fromPasswd + "/.config/quillbox/settings.db");
+    }
+
+    void defaultStorePath()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(QByteArray, home);
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("XDG_CONFIG_HOME", config);
+        home.isEmpty() ? qunsetenv("HOME") : qputenv("HOME", home);
+        const QString path = Session::defaultStorePath();
+        qputenv("HOME", oldHome);
+        qunsetenv("XDG_CONFIG_HOME");
+        QTEST(path, "path");
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Session)
+#include "tst_session.moc"
