@@ -122,7 +122,7 @@ void AboutDialog::showCentred()
     setFixedSize(size());
     show();
     m_mainWindow->setEnabled(false);
-    move(centredIn(frameGeometry().size(), m_desktop.workArea()));
+    placeFrame(this, centredIn(frameGeometry().size(), m_desktop.workArea()));
 }
 
 void AboutDialog::closeAndEnableMainWindow()

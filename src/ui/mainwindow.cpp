@@ -404,22 +404,34 @@ void MainWindow::setOuterSize(QSize size)
     resize(size - (frameGeometry().size() - this->size()));
 }
 
+int MainWindow::frameRoundingSlack() const
+{
+    // At a pixel ratio other than 1 the frame's logical size is rounded, up
+    // for a border of an odd number of device pixels: reach one logical
+    // pixel further so that a docked frame touches the edge instead of
+    // stopping short of it.
+    return devicePixelRatioF() == 1.0 ? 0 : 1;
+}
+
+void MainWindow::dockTo(const QRect &frame)
+{
+    setOuterSize({frameGeometry().width(), frame.height() + frameRoundingSlack()});
+    placeFrame(this, frame.topLeft());
+}
+
 void MainWindow::dockLeft()
 {
-    if (!isNormal())
-        return;
-    const QRect docked = dockedLeft(frameGeometry(), m_desktop.workArea());
-    move(docked.topLeft());
-    setOuterSize(docked.size());
+    if (isNormal())
+        dockTo(dockedLeft(frameGeometry(), m_desktop.workArea()));
 }
 
 void MainWindow::dockRight()
 {
     if (!isNormal())
         return;
-    const QRect docked = dockedRight(frameGeometry(), m_desktop.workArea());
-    move(docked.topLeft());
-    setOuterSize(docked.size());
+    QRect frame = frameGeometry();
+    frame.setWidth(frame.width() - frameRoundingSlack());
+    dockTo(dockedRight(frame, m_desktop.workArea()));
 }
 
 void MainWindow::holdSmallestSize()

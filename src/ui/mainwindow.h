@@ -92,6 +92,8 @@ private:
 
     bool isNormal() const;
     void setOuterSize(QSize size);
+    int frameRoundingSlack() const;
+    void dockTo(const QRect &frame);
     void holdSmallestSize();
     void layOutWidgets();
     void layOutUnlessMinimized();

@@ -1,8 +1,10 @@
-// Waiting for the window manager's frame, which tells a window's outer size.
+// A window's frame: waiting for the window manager to tell it, and placing
+// a window by it.
 #include "ui/whenframed.h"
 
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 
 namespace
@@ -38,4 +40,17 @@ void whenFramed(QWidget *window, std::function<void()> action)
                          }
                      });
     timer->start();
+}
+
+void placeFrame(QWidget *window, const QPoint &corner)
+{
+    QWindow *handle = window->windowHandle();
+    if (!handle) {
+        window->move(corner);
+        return;
+    }
+    // Asking for the margins has the platform fetch them afresh; with stale
+    // ones it would take the corner for the client's.
+    handle->frameMargins();
+    handle->setFramePosition(corner);
 }

@@ -262,9 +262,9 @@ private slots:
     {
         Window w;
         w.click("icons1");
-        QCOMPARE(w.window->frameGeometry(), QRect(844, 30, 180, 738));
+        QTRY_COMPARE(w.window->frameGeometry(), QRect(844, 30, 180, 738));
         w.click("icons0");
-        QCOMPARE(w.window->frameGeometry(), QRect(0, 30, 180, 738));
+        QTRY_COMPARE(w.window->frameGeometry(), QRect(0, 30, 180, 738));
         QCOMPARE(w.button("but0")->pos(), QPoint(58, 738 - 68));
         w.window->showMaximized();
         const QRect maximised = w.window->frameGeometry();
@@ -281,8 +281,8 @@ private slots:
             about = top->objectName() == "about" ? top : about;
         QVERIFY(about && about->isVisible());
         QCOMPARE(about->windowTitle(), QStringLiteral("About Quillbox"));
-        QCOMPARE(about->frameGeometry().topLeft(),
-                 centredIn(about->frameGeometry().size(), w.desktop.area));
+        QTRY_COMPARE(about->frameGeometry().topLeft(),
+                     centredIn(about->frameGeometry().size(), w.desktop.area));
         QVERIFY(!w.window->isEnabled());
         QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(about->isVisible());
