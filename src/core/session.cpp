@@ -81,7 +81,7 @@ float sizeFromText(const QString &text)
 
 QString homeFolder()
 {
-    const QString home = qEnvironmentVariable("HOME");
+    QString home = qEnvironmentVariable("HOME");
     if (QDir::isAbsolutePath(home))
         return home;
     // No usable HOME (a service, a stripped environment): the user database

@@ -28,7 +28,7 @@ QString titleFromText(const QString &text)
     qsizetype end = 0;
     while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
         ++end;
-    const QString line = text.left(end);
+    QString line = text.left(end);
     // Fewer code units than the cut can never make more characters than it.
     if (line.size() <= keptWhenCut)
         return line;

@@ -220,16 +220,16 @@ void MainWindow::readSettings()
     setPointSize(m_noteText, loaded.state.noteTextPoints);
     m_notebook = Notebook(loaded.state.notes);
     present(m_commands.showAll());
-    if (loaded.status == Session::LoadStatus::Loaded)
-        return;
+    m_loadProblem = loaded.problem;
     // Told once the window shows, so the user sees what it concerns.
-    QMetaObject::invokeMethod(
-        this,
-        [this, problem = loaded.problem] {
-            m_desktop.showMessage({QStringLiteral("quillbox"), problem, Desktop::Buttons::Ok,
-                                   Desktop::Icon::Warning});
-        },
-        Qt::QueuedConnection);
+    if (!m_loadProblem.isEmpty())
+        QMetaObject::invokeMethod(this, "reportLoadProblem", Qt::QueuedConnection);
+}
+
+void MainWindow::reportLoadProblem()
+{
+    m_desktop.showMessage(
+        {QStringLiteral("quillbox"), m_loadProblem, Desktop::Buttons::Ok, Desktop::Icon::Warning});
 }
 
 void MainWindow::writeSettings()

@@ -71,6 +71,7 @@ private slots:
     void search();
     void showPickedNote();
     void renamePickedNote();
+    void reportLoadProblem();
 
 private:
     QAction *createAction(const QString &text, void (MainWindow::*slot)());
@@ -105,6 +106,7 @@ private:
     Notebook m_notebook;
     NoteCommands m_commands;
     std::future<Session::LoadResult> m_pendingLoad;
+    QString m_loadProblem;
 
     QAction *m_dockLeftAction = nullptr;
     QAction *m_dockRightAction = nullptr;
