@@ -16,6 +16,10 @@
 # The programs take turns inside each round, so a burst of load elsewhere on
 # the machine spreads over all of them. Prints medians with min and max, and
 # the ratios against the targets; it never fails on a miss.
+#
+# COMPARE="name=/path/to/quillbox ..." adds other builds of Quillbox (an
+# older commit, a build with one optimisation taken out) as the programs
+# name_empty and name_500, measured side by side with this one.
 
 set -u
 
@@ -229,6 +233,16 @@ declare -A TITLE=([floor_empty]='^Floor empty$' [floor_label]='^Floor label$' [f
     [quillbox_empty]='^Quillbox 1\.20$' [quillbox_500]='^Quillbox 1\.20$')
 declare -A SEED=([floor_empty]=none [floor_label]=none [floor_list]=none [quillbox_empty]=none
     [quillbox_500]=seeded)
+for entry in ${COMPARE:-}; do
+    name=${entry%%=*}
+    [[ -x ${entry#*=} ]] || die "COMPARE: ${entry#*=} is not an executable"
+    for seed in empty 500; do
+        PROGRAMS+=("${name}_$seed")
+        BIN[${name}_$seed]=${entry#*=}
+        TITLE[${name}_$seed]='^Quillbox 1\.20$'
+        SEED[${name}_$seed]=$([[ $seed == 500 ]] && echo seeded || echo none)
+    done
+done
 declare -A STARTS PSSES CLOSES
 
 echo "startup.sh: $RUNS runs of ${PROGRAMS[*]} ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
