@@ -1,451 +1,186 @@
-# Shared harness of the end-to-end tests: a private X server with openbox,
-# the real quillbox binary, xdotool for the user's hands, xclip for the
-# clipboard and sqlite3 for the settings store.
-#
-# A test script sources this file with the path of the binary as $1, then
-# calls e2e_begin, start_x, new_home, start_quillbox ... and ends with
-# e2e_done. Every wait has a time limit; every process the test starts is
-# recorded by pid and ended by pid when the script exits.
-
+# The end-to-end harness: the binary ($1) in a private X server with openbox,
+# xdotool for hands, xclip for the clipboard, sqlite3 for the store. Every wait
+# has a time limit; every process started here is ended by pid at exit.
 set -u
+NAME=$(basename "$0" .sh) DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+QBX=${1:-} PIDS=() HARD_KILL="" CHECKS=0 STEP="setting up" OK=0 APP=qbxlm120 MAIN='^Quillbox 1\.20$'
 
-E2E_NAME=$(basename "$0" .sh)
-E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-QBX=${1:-}
-E2E_PIDS=()
-E2E_HARD_KILL=""
-E2E_XPID=""
-E2E_DISPLAY_NO=""
-E2E_TMPDIRS=()
-E2E_CHECKS=0
-E2E_STEP="setting up"
-E2E_OK=0
-E2E_LOG=""
-QBX_PID=""
-QBX_WID=""
-QBX_RUNS=0
-EXIT_STATUS=""
-MAIN_TITLE_RE='^Quillbox 1\.20$'
-APP=qbxlm120
+step() { STEP="$*"; echo "-- $NAME: $STEP"; }
+fail() { echo "e2e $NAME: FAILED in step '$STEP': $*" >&2; exit 1; }
+pass() { CHECKS=$((CHECKS + 1)); echo "   ok: $*"; }
+check_eq() { [[ "$2" == "$3" ]] && pass "$1" || fail "$1: expected [$(printf %q "$3")], got [$(printf %q "$2")]"; }
+e2e_done() { OK=1; echo "e2e $NAME: $CHECKS checks passed"; exit 0; }
 
-# ---------------------------------------------------------------- reporting
-
-step() {
-    E2E_STEP="$*"
-    echo "-- $E2E_NAME: $E2E_STEP"
-}
-
-fail() {
-    echo "e2e $E2E_NAME: FAILED in step '$E2E_STEP': $*" >&2
-    exit 1
-}
-
-pass() {
-    E2E_CHECKS=$((E2E_CHECKS + 1))
-    echo "   ok: $*"
-}
-
-# check_eq WHAT ACTUAL EXPECTED
-check_eq() {
-    if [[ "$2" == "$3" ]]; then
-        pass "$1"
-    else
-        fail "$1: expected [$(printf '%q' "$3")], got [$(printf '%q' "$2")]"
-    fi
-}
-
-e2e_done() {
-    E2E_OK=1
-    echo "e2e $E2E_NAME: $E2E_CHECKS checks passed"
-    exit 0
-}
-
-# ---------------------------------------------------------------- clean-up
-
-e2e_cleanup() {
-    local pid i sig
-    # Newest first: the program and xclip before openbox, openbox before X.
-    # The program is killed outright (a polite signal would make it save);
-    # the others get TERM so that Xvfb removes its lock file.
-    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${E2E_PIDS[i]}
-        sig=TERM
-        [[ " $E2E_HARD_KILL " == *" $pid "* ]] && sig=KILL
-        if alive "$pid"; then
-            kill -"$sig" "$pid" 2>/dev/null
-            wait_until 3 not_alive "$pid" || kill -KILL "$pid" 2>/dev/null
-        fi
+cleanup() {
+    local i pid sig
+    # Newest first, X last; the program is killed, as a polite signal saves.
+    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${PIDS[i]} sig=TERM
+        [[ " $HARD_KILL " == *" $pid "* ]] && sig=KILL
+        alive "$pid" && kill -$sig "$pid" 2>/dev/null && ! wait_until 3 not_alive "$pid" && kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
     done
-    if [[ -n $E2E_XPID && -n $E2E_DISPLAY_NO && -e /tmp/.X$E2E_DISPLAY_NO-lock ]] &&
-        [[ $(tr -d ' \n' <"/tmp/.X$E2E_DISPLAY_NO-lock" 2>/dev/null) == "$E2E_XPID" ]]; then
-        rm -f "/tmp/.X$E2E_DISPLAY_NO-lock" "/tmp/.X11-unix/X$E2E_DISPLAY_NO"
-    fi
-    if [[ $E2E_OK != 1 && -n $E2E_LOG && -d $E2E_LOG ]]; then
-        for f in "$E2E_LOG"/*.log; do
-            [[ -s $f ]] || continue
-            echo "---- $(basename "$f") (last lines)" >&2
-            tail -n 20 "$f" >&2
-        done
-    fi
-    for d in "${E2E_TMPDIRS[@]}"; do
-        [[ -n $d && -d $d ]] && rm -rf -- "$d"
-    done
+    for f in "$T"/*.log; do [[ $OK == 0 && -s $f ]] && { echo "---- ${f##*/}" && tail -n 20 "$f"; } >&2; done
+    rm -rf -- "$T"
 }
 
-e2e_begin() {
-    trap e2e_cleanup EXIT
-    trap 'exit 2' INT TERM HUP
+e2e_begin() { # [MORE TOOLS]
+    T=$(mktemp -d "${TMPDIR:-/tmp}/qbx-e2e.XXXXXX") || exit 1
+    trap cleanup EXIT && trap 'exit 2' INT TERM HUP
     [[ -n $QBX && -x $QBX ]] || fail "no executable quillbox binary given (got '$QBX')"
-    for tool in Xvfb openbox xdotool wmctrl xprop xwininfo xdpyinfo sqlite3 xclip; do
-        command -v "$tool" >/dev/null || fail "the tool $tool is not installed"
-    done
-    E2E_LOG=$(mktemp -d "${TMPDIR:-/tmp}/qbx-e2e-log.XXXXXX") || fail "mktemp"
-    E2E_TMPDIRS+=("$E2E_LOG")
-    unset WAYLAND_DISPLAY
-    export QT_QPA_PLATFORM=xcb
-    # No desktop session here: keep Qt from waiting on a bus or a screen reader.
-    export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/quillbox-e2e
-    export NO_AT_BRIDGE=1
+    for t in "$@" Xvfb openbox xdotool wmctrl xprop xwininfo sqlite3 xclip; do command -v "$t" >/dev/null || fail "no $t"; done
+    unset WAYLAND_DISPLAY # and no session: keep Qt from waiting on a bus or a screen reader
+    export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/qbx NO_AT_BRIDGE=1
 }
-
-# ---------------------------------------------------------------- waiting
-
-now_ms() { date +%s%3N; }
 
 # wait_until SECONDS COMMAND...: polls every 10 ms; status 1 on timeout.
 wait_until() {
-    local limit=$1
-    shift
-    local deadline=$(($(now_ms) + limit * 1000))
-    while :; do
-        "$@" && return 0
-        (($(now_ms) > deadline)) && return 1
-        sleep 0.01
-    done
+    local deadline=$((${EPOCHREALTIME/./} + $1 * 1000000)) && shift
+    until "$@"; do ((${EPOCHREALTIME/./} < deadline)) || return 1; sleep 0.01; done
 }
-
-# alive PID: running and not yet a zombie.
-alive() {
-    local st
-    [[ -r /proc/$1/stat ]] || return 1
-    read -r _ _ st _ <"/proc/$1/stat" 2>/dev/null || return 1
-    [[ $st != Z && $st != X ]]
-}
-
+alive() { local st; read -r _ _ st _ 2>/dev/null <"/proc/$1/stat" && [[ $st != [ZX] ]]; }
 not_alive() { ! alive "$1"; }
-
-# wait_exit PID SECONDS: waits for the child to end and sets EXIT_STATUS.
-wait_exit() {
-    EXIT_STATUS=""
-    wait_until "$2" not_alive "$1" || return 1
+expect_exit() { # PID SECONDS WHAT: the process must end, with status 0.
+    wait_until "$2" not_alive "$1" || fail "the program did not end within $2 s after $3"
     wait "$1" 2>/dev/null
-    EXIT_STATUS=$?
-    return 0
+    check_eq "exit status after $3" "$?" 0
 }
 
-# ---------------------------------------------------------------- X server and window manager
-
+# start_x OPENBOX_RC: Xvfb on a display number it finds free, openbox, and an
+# empty HOME for the program's runs.
 start_x() {
-    local rc=$1 n pid tries=0
-    [[ -r $rc ]] || fail "window manager configuration $rc not found"
-    n=$((100 + RANDOM % 400))
-    while ((tries < 40)); do
-        tries=$((tries + 1))
-        n=$((n + 1))
-        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >"$E2E_LOG/xvfb.log" 2>&1 &
-        pid=$!
-        E2E_PIDS+=("$pid")
-        if wait_until 10 xdpyinfo_or_dead "$n" "$pid" && alive "$pid"; then
-            export DISPLAY=":$n"
-            E2E_XPID=$pid
-            E2E_DISPLAY_NO=$n
-            break
-        fi
-        # Lost the race for this number (or the server died): try the next one.
-        kill -KILL "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-        unset 'E2E_PIDS[-1]'
-        E2E_PIDS=("${E2E_PIDS[@]}")
-    done
-    [[ -n ${DISPLAY:-} && $DISPLAY == ":$n" ]] || fail "no X server could be started"
-    E2E_HOME_WM=$(mktemp -d "${TMPDIR:-/tmp}/qbx-e2e-wm.XXXXXX") || fail "mktemp"
-    E2E_TMPDIRS+=("$E2E_HOME_WM")
-    HOME=$E2E_HOME_WM XDG_CONFIG_HOME=$E2E_HOME_WM openbox --sm-disable --config-file "$rc" \
-        >"$E2E_LOG/openbox.log" 2>&1 &
-    E2E_PIDS+=("$!")
-    E2E_WM_PID=$!
-    wait_until 10 wm_ready || fail "openbox did not start managing the screen on $DISPLAY within 10 s"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$T/display" >"$T/xvfb.log" 2>&1 &
+    PIDS+=("$!")
+    wait_until 10 test -s "$T/display" || fail "Xvfb did not start within 10 s"
+    export DISPLAY=:$(<"$T/display")
+    mkdir "$T/wm"
+    HOME=$T/wm XDG_CONFIG_HOME=$T/wm openbox --sm-disable --config-file "$1" >"$T/openbox.log" 2>&1 &
+    PIDS+=("$!")
+    wait_until 10 wm_ready "$!" || fail "openbox did not manage the screen within 10 s"
+    export HOME=$T/home XDG_CONFIG_HOME=$T/home/.config XDG_RUNTIME_DIR=$T/home/run
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    DB=$XDG_CONFIG_HOME/quillbox/settings.db
 }
-
-xdpyinfo_or_dead() {
-    alive "$2" || return 0
-    xdpyinfo -display ":$1" >/dev/null 2>&1
-}
-
 wm_ready() {
-    alive "$E2E_WM_PID" || fail "openbox ended at start (see openbox.log)"
-    wmctrl -m 2>/dev/null | grep -q '^Name: Openbox' &&
-        xprop -root _NET_WORKAREA 2>/dev/null | grep -q '='
+    alive "$1" || fail "openbox ended at start"
+    wmctrl -m 2>/dev/null | grep -q '^Name: Openbox' && xprop -root _NET_WORKAREA 2>/dev/null | grep -q =
 }
 
-# work_area: sets WA_X WA_Y WA_W WA_H from _NET_WORKAREA.
-work_area() {
-    local v
-    v=$(xprop -root _NET_WORKAREA) || return 1
-    v=${v#*= }
-    IFS=', ' read -r WA_X WA_Y WA_W WA_H _ <<<"$v"
+# launch starts the program (QBX_PID); start_quillbox also waits for its framed
+# main window (QBX_WID); close_main closes it as its close box does.
+launch() {
+    "$QBX" >>"$T/quillbox.log" 2>&1 &
+    QBX_PID=$! HARD_KILL+=" $!" PIDS+=("$!")
 }
-
-# ---------------------------------------------------------------- the program
-
-# new_home: a fresh, empty HOME and XDG_CONFIG_HOME for the next runs.
-new_home() {
-    E2E_HOME=$(mktemp -d "${TMPDIR:-/tmp}/qbx-e2e-home.XXXXXX") || fail "mktemp"
-    E2E_TMPDIRS+=("$E2E_HOME")
-    mkdir -m 700 "$E2E_HOME/run"
-    export HOME=$E2E_HOME
-    export XDG_CONFIG_HOME=$E2E_HOME/.config
-    export XDG_RUNTIME_DIR=$E2E_HOME/run
-    STORE_DIR=$XDG_CONFIG_HOME/quillbox
-    DB=$STORE_DIR/settings.db
-}
-
-# start_quillbox: starts the binary in the background (QBX_PID) and waits
-# for its main window (QBX_WID) and for the window manager's frame.
 start_quillbox() {
-    launch_quillbox
-    QBX_WID=$(wait_window "$MAIN_TITLE_RE" 15) ||
-        fail "the main window '$MAIN_TITLE_RE' did not appear within 15 s"
+    launch
+    wait_window "$MAIN" 15
+    QBX_WID=$FOUND
     wait_until 10 read_frame "$QBX_WID" || fail "the window manager did not frame the main window within 10 s"
 }
-
-# launch_quillbox: only starts the process (QBX_PID).
-launch_quillbox() {
-    QBX_RUNS=$((QBX_RUNS + 1))
-    "$QBX" >"$E2E_LOG/quillbox.$QBX_RUNS.log" 2>&1 &
-    QBX_PID=$!
-    E2E_PIDS+=("$QBX_PID")
-    E2E_HARD_KILL+=" $QBX_PID"
-}
-
-# expect_exit PID SECONDS WHAT: the process must end with status 0.
-expect_exit() {
-    wait_exit "$1" "$2" || fail "the program did not end within $2 s after $3"
-    check_eq "exit status after $3" "$EXIT_STATUS" 0
-}
-
-# close_main: closes the main window through the window manager, as a
-# click on the close box does, and waits for the process to end.
 close_main() {
     wmctrl -i -c "$QBX_WID" || fail "wmctrl could not close window $QBX_WID"
     expect_exit "$QBX_PID" 10 "closing the main window"
 }
 
-# ---------------------------------------------------------------- windows
-
-visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-
-found_window() {
-    local ids
-    ids=$(visible_windows "$1") || return 1
-    [[ -n $ids ]] || return 1
-    FOUND_WID=$(head -n 1 <<<"$ids")
-}
-
-# wait_window REGEX SECONDS: prints the id of the first visible window whose
-# name matches.
-wait_window() {
-    wait_until "$2" found_window "$1" || return 1
-    echo "$FOUND_WID"
-}
-
-no_window() { [[ -z $(visible_windows "$1") ]]; }
-
-wait_no_window() { wait_until "$2" no_window "$1"; }
-
-# read_frame WID: client origin and size (CX CY CW CH), frame extents
-# (EXT_L EXT_R EXT_T EXT_B) and outer frame (FX FY FW FH), in screen pixels.
-read_frame() {
-    local ext info
-    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null) || return 1
-    [[ $ext == *=* ]] || return 1
-    IFS=', ' read -r EXT_L EXT_R EXT_T EXT_B <<<"${ext#*= }"
-    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
-    CX=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-    CY=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-    CW=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-    CH=$(awk '/^ *Height:/ {print $2}' <<<"$info")
-    [[ -n $CX && -n $CY && -n $CW && -n $CH ]] || return 1
-    FX=$((CX - EXT_L))
-    FY=$((CY - EXT_T))
-    FW=$((CW + EXT_L + EXT_R))
-    FH=$((CH + EXT_T + EXT_B))
-}
-
-# frame_is WID X Y W H: the frame stands exactly there ('-' skips a value).
-frame_is() {
-    read_frame "$1" || return 1
-    [[ $2 == - || $FX == "$2" ]] && [[ $3 == - || $FY == "$3" ]] &&
-        [[ $4 == - || $FW == "$4" ]] && [[ $5 == - || $FH == "$5" ]]
-}
-
-frame_text() { echo "frame x=$FX y=$FY w=$FW h=$FH (client ${CX},${CY} ${CW}x${CH}, extents $EXT_L,$EXT_R,$EXT_T,$EXT_B)"; }
-
+windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+found() { FOUND=$(windows "$1" | head -n 1); [[ -n $FOUND ]]; } # REGEX: FOUND is the first so named
+none_found() { ! found "$1"; }
+wait_window() { wait_until "$2" found "$1" || fail "no window '$1' appeared within $2 s"; }
+wait_gone() { wait_until 5 none_found "$1" || fail "the window '$1' did not close within 5 s"; }
 active_is() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
-
-# focus_window WID: activates a window and waits until it is the active one.
-focus_window() {
-    xdotool windowactivate "$1" 2>/dev/null
-    wait_until 5 active_is "$1" || fail "window $1 did not become the active window"
+# dialog TITLE: waits for a box and gives it the keyboard (DLG); answer KEY closes it.
+dialog() {
+    wait_window "^$1\$" 5
+    DLG=$FOUND DLG_TITLE=$1
+    xdotool windowactivate "$DLG" 2>/dev/null
+    wait_until 5 active_is "$DLG" || fail "the '$1' box did not become the active window"
+}
+answer() { press_key "$1"; wait_gone "^$DLG_TITLE\$"; }
+preset_is() { # TEXT: the active box's line edit offers TEXT, read by copying it
+    press_key ctrl+a ctrl+c
+    wait_clip "$1" 5 || fail "the box offers [$(clip_get)], expected [$1]"
+    pass "the box offers [$1]"
 }
 
-# ---------------------------------------------------------------- hands
-
-# click_at WID X Y [REPEAT]: left click at client coordinates of a window.
-click_at() {
-    xdotool mousemove --window "$1" "$2" "$3" || fail "xdotool mousemove to $2,$3 failed"
-    if [[ ${4:-1} -gt 1 ]]; then
-        xdotool click --repeat "$4" --delay 80 1 || fail "xdotool click failed"
-    else
-        xdotool click 1 || fail "xdotool click failed"
-    fi
+# read_frame WID: client (CX CY CW CH) and outer frame (FX FY FW FH) in screen pixels.
+read_frame() {
+    local ext
+    ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null) && [[ $ext == *=* ]] || return 1
+    IFS=', ' read -r EL ER ET EB <<<"${ext#*= }"
+    read -r CX CY CW CH < <(xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X:/ {x = $4}
+        /Absolute upper-left Y:/ {y = $4} /^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print x, y, w, h}')
+    [[ -n $CH ]] || return 1
+    FX=$((CX - EL)) FY=$((CY - ET)) FW=$((CW + EL + ER)) FH=$((CH + ET + EB))
+}
+frame_text() { echo "frame x=$FX y=$FY w=$FW h=$FH (client $CX,$CY ${CW}x$CH)"; }
+frame_is() { read_frame "$1" && [[ "${2/#-/$FX} ${3/#-/$FY} ${4/#-/$FW} ${5/#-/$FH}" == "$FX $FY $FW $FH" ]]; }
+expect_frame() { # WID X Y W H WHAT, '-' for any value
+    wait_until 5 frame_is "$@" || { read_frame "$1"; fail "$6: expected x=$2 y=$3 w=$4 h=$5, got $(frame_text)"; }
+    pass "$6: $(frame_text)"
 }
 
-# type_text TEXT: types into the focused widget. xdotool would type a line
-# feed as the Linefeed key, which text boxes ignore: press Return instead.
+click_at() { # WID X Y [REPEAT]: left click at client coordinates
+    xdotool mousemove --window "$1" "$2" "$3" && xdotool click --repeat "${4:-1}" --delay 80 1 ||
+        fail "xdotool click at $2,$3 failed"
+}
+# type_text TEXT: line feeds go in as Return; text boxes ignore xdotool's Linefeed.
 type_text() {
-    local rest=$1 line
-    while :; do
-        line=${rest%%$'\n'*}
-        [[ -n $line ]] && { xdotool type --delay 15 -- "$line" || fail "xdotool type failed"; }
-        [[ $rest == *$'\n'* ]] || break
-        press_key Return
-        rest=${rest#*$'\n'}
+    local i lines
+    readarray -t lines <<<"$1"
+    for i in "${!lines[@]}"; do
+        ((i == 0)) || press_key Return
+        xdotool type --delay 15 -- "${lines[i]}" || fail "xdotool type failed"
     done
 }
-
 press_key() { xdotool key --clearmodifiers "$@" || fail "xdotool key $* failed"; }
 
-# ---------------------------------------------------------------- the main window's layout
-# Client-area pixels of the widgets, from the outer width and height.
-
-ICON_LEFT=([0]=5 [1]=25 [2]=75 [3]=95 [4]=120 [5]=145 [6]=50)
-ICON_DOCK_LEFT=0 ICON_DOCK_RIGHT=1 ICON_FLUSH=2 ICON_SHOW_ALL=3 ICON_ABOUT=4 ICON_EXIT=5
-BUT_CLEAR=0 BUT_UPDATE=1 BUT_DELETE=2 BUT_ADD=3 BUT_FROM_CLIP=4 BUT_TO_CLIP=5
-
-click_icon() { click_at "$QBX_WID" $((ICON_LEFT[$1] + 10)) 15; }
-
-# click_note_button INDEX: the middle of note button INDEX for the current frame.
-click_note_button() {
+# The main window's widgets in client pixels, as arithmetic on the outer size FW x FH.
+ICON_LEFT=(5 25 75 95 120 145 50)
+DOCK_LEFT=0 DOCK_RIGHT=1 FLUSH=2 SHOW_ALL=3 ABOUT=4 EXIT=5 CLEAR=0 DELETE=2 ADD=3 FROM_CLIP=4 TO_CLIP=5
+click_main() { # X Y [REPEAT]
     read_frame "$QBX_WID" || fail "cannot read the main window's geometry"
-    click_at "$QBX_WID" $((FW - 122 + 18 * $1 + 9)) $((FH - 68 + 9))
+    click_at "$QBX_WID" $(($1)) $(($2)) "${3:-1}"
+}
+click_icon() { click_main "ICON_LEFT[$1] + 10" 15; }
+click_note_button() { click_main "FW - 122 + 18 * $1 + 9" "FH - 68 + 9"; }
+click_text_box() { click_main 40 "FH - 172 + 30"; }
+click_search_button() { click_main "FW - 35 + 10" 40; }
+# click_row N [REPEAT]: title row N; resting on the count line first keeps two
+# single clicks on one spot from making a double click.
+click_row() {
+    read_frame "$QBX_WID" && xdotool mousemove --window "$QBX_WID" 60 $((FH - 184))
+    click_main 40 "49 + 16 * $1" "${2:-1}"
 }
 
-click_content_box() {
-    read_frame "$QBX_WID" || fail "cannot read the main window's geometry"
-    click_at "$QBX_WID" 40 $((FH - 172 + 30))
-}
-
-click_search_field() {
-    read_frame "$QBX_WID" || fail "cannot read the main window's geometry"
-    click_at "$QBX_WID" 20 $((30 + 10))
-}
-
-click_search_button() {
-    read_frame "$QBX_WID" || fail "cannot read the main window's geometry"
-    click_at "$QBX_WID" $((FW - 35 + 10)) $((30 + 10))
-}
-
-# click_first_row [REPEAT]: the first title row of the list.
-click_first_row() { click_at "$QBX_WID" 40 $((55 + 2 + 8)) "${1:-1}"; }
-
-# A neutral spot that takes no click: the count line. Moving there between
-# two clicks on the same widget keeps them from making a double click.
-rest_pointer() { xdotool mousemove --window "$QBX_WID" 60 $((FH - 192 + 8)); }
-
-# ---------------------------------------------------------------- clipboard
-
-# clip_set TEXT: xclip owns the clipboard until another owner takes it.
-clip_set() {
+clip_set() { # TEXT: xclip owns the clipboard until another owner takes it
     printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-    E2E_PIDS+=("$!")
-    CLIP_EXPECT=$1
-    wait_until 5 clip_is_expected || fail "xclip did not take the clipboard"
+    PIDS+=("$!")
+    wait_clip "$1" 5 || fail "xclip did not take the clipboard"
 }
-
 clip_get() { xclip -o -selection clipboard 2>/dev/null; }
+clip_is() { local got; got=$(clip_get; printf '#'); [[ ${got%#} == "$1" ]]; }
+wait_clip() { wait_until "$2" clip_is "$1"; } # TEXT SECONDS: exactly TEXT
 
-clip_is_expected() {
-    local got
-    got=$(clip_get; printf '#')
-    [[ ${got%#} == "$CLIP_EXPECT" ]]
+# Reads open the store read-only, so that no poll can create it.
+sql() { sqlite3 -batch -readonly -cmd '.timeout 3000' "$DB" "$1" || fail "sqlite3 could not read $DB"; }
+q() { printf "'%s'" "${1//\'/\'\'}"; }
+# store_get SECTION KEY: the value with '#' after it (nothing when absent).
+store_get() { sql "SELECT value || '#' FROM settings WHERE app='$APP' AND section=$(q "$1") AND key=$(q "$2");"; }
+store_has() { [[ -n $(store_get "$1" "$2") ]]; }
+check_store() { check_eq "store $1/$2" "$(store_get "$1" "$2")" "$3#"; } # SECTION KEY VALUE
+store_put() { # SECTION KEY VALUE, for seeding
+    sqlite3 -batch -cmd '.timeout 3000' "$DB" "INSERT OR REPLACE INTO settings(app, section, key, value)
+        VALUES('$APP', $(q "$1"), $(q "$2"), $(q "$3"));" || fail "sqlite3 could not write $DB"
 }
-
-# wait_clip TEXT SECONDS: waits until the clipboard holds exactly TEXT.
-wait_clip() {
-    CLIP_EXPECT=$1
-    wait_until "$2" clip_is_expected
-}
-
-# ---------------------------------------------------------------- the settings store
-
-sql_quote() { printf "'%s'" "${1//\'/\'\'}"; }
-
-# store_read SECTION KEY: sets STORE_VALUE to the value, exactly (trailing
-# line breaks included); status 1 when the key is absent.
-store_read() {
-    local out
-    STORE_VALUE=""
-    out=$(sqlite3 -batch -readonly -cmd '.timeout 3000' "$DB" \
-        "SELECT value || '#' FROM settings WHERE app='$APP' AND section=$(sql_quote "$1") AND key=$(sql_quote "$2");") ||
-        fail "sqlite3 could not read $DB"
-    [[ -n $out ]] || return 1
-    STORE_VALUE=${out%#}
-}
-
-store_has() { store_read "$1" "$2"; }
-
-# check_store SECTION KEY EXPECTED
-check_store() {
-    store_read "$1" "$2" || fail "the store has no $1/$2 (expected [$(printf '%q' "$3")])"
-    check_eq "store $1/$2" "$STORE_VALUE" "$3"
-}
-
-check_store_absent() {
-    if store_read "$1" "$2"; then
-        fail "the store still has $1/$2 = [$(printf '%q' "$STORE_VALUE")]"
-    fi
-    pass "store has no $1/$2"
-}
-
-# store_keys SECTION: the keys of a section, sorted, one a line.
-store_keys() {
-    sqlite3 -batch -readonly -cmd '.timeout 3000' "$DB" \
-        "SELECT key FROM settings WHERE app='$APP' AND section=$(sql_quote "$1") ORDER BY key;" ||
-        fail "sqlite3 could not read $DB"
-}
-
-# store_put SECTION KEY VALUE: writes straight into the store (for seeding).
-store_put() {
-    sqlite3 -batch -cmd '.timeout 3000' "$DB" \
-        "INSERT OR REPLACE INTO settings(app, section, key, value) VALUES('$APP', $(sql_quote "$1"), $(sql_quote "$2"), $(sql_quote "$3"));" ||
-        fail "sqlite3 could not write $DB"
-}
-
-# check_notes TITLE1 BODY1 TITLE2 BODY2 ...: the saved collection is exactly
-# these notes, in this order, with no stray keys.
+# check_notes TITLE1 BODY1 ...: exactly these notes (up to 9) are saved, in this order.
 check_notes() {
-    local n=$(($# / 2)) k=1 want_keys=""
-    check_store general notetotal "$n"
-    while (($# >= 2)); do
-        check_store notes "notetitle$k" "$1"
-        check_store notes "notecontent$k" "$2"
-        want_keys+="notecontent$k"$'\n'"notetitle$k"$'\n'
+    local k bodies="" titles=""
+    check_store general notetotal $(($# / 2))
+    for ((k = 1; $# >= 2; k++)); do
+        bodies+="notecontent$k=$(q "$2")"$'\n' titles+="notetitle$k=$(q "$1")"$'\n'
         shift 2
-        k=$((k + 1))
     done
-    want_keys=$(LC_ALL=C sort <<<"${want_keys%$'\n'}" | sed '/^$/d')
-    check_eq "keys of the notes section" "$(store_keys notes)" "$want_keys"
+    check_eq "notes saved" "$(sql "SELECT key || '=' || quote(value) FROM settings WHERE app='$APP' AND section='notes'
+        ORDER BY key;")" "$bodies${titles%$'\n'}"
 }
