@@ -3,7 +3,7 @@
 // Guards against: a row mapped to the wrong note under a search, a command
 // acting with no pick, a refused command changing anything, the limit of 500
 // not holding on either insert path, a search rule that ignores case in
-// titles or keeps it in bodies.
+// titles or keeps it in bodies, and an outcome that names the wrong rows.
 #include "core/notebook.h"
 #include "core/notecommands.h"
 #include "fakedesktop.h"
@@ -15,34 +15,23 @@ namespace
 
 using Rows = NoteCommands::Outcome::Rows;
 
-// Ten notes t1..t10; the bodies of notes 2, 5 and 9 hold "Match".
+// Ten notes t1..t10 with bodies b1..b10; those of notes 2, 5 and 9 hold "Match".
 QList<Note> tenNotes()
 {
     QList<Note> notes;
     for (int k = 1; k <= 10; ++k)
-        notes.append(
-            {QStringLiteral("t%1").arg(k),
-             QStringLiteral("b%1%2").arg(k).arg(k == 2 || k == 5 || k == 9 ? " Match" : "")});
+        notes.append({QStringLiteral("t%1").arg(k),
+                      QStringLiteral("b%1").arg(k) + (k == 2 || k == 5 || k == 9 ? " Match" : "")});
     return notes;
 }
 
-struct Fixture {
-    explicit Fixture(const QList<Note> &notes = tenNotes())
-    {
-        notebook = Notebook(notes);
-        commands.showAll();
-    }
-    QStringList titles() const
-    {
-        QStringList all;
-        for (const Note &note : notebook.notes())
-            all.append(note.title);
-        return all;
-    }
-    FakeDesktop desktop;
-    Notebook notebook;
-    NoteCommands commands{notebook, desktop};
-};
+QStringList titlesOf(const Notebook &notebook)
+{
+    QStringList titles;
+    for (const Note &note : notebook.notes())
+        titles.append(note.title);
+    return titles;
+}
 
 } // namespace
 
@@ -51,261 +40,140 @@ class tst_NoteCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void changesUnderAListing_data()
+    void commands_data()
     {
-        QTest::addColumn<QString>("searched"); // empty: every note listed
-        QTest::addColumn<QString>("command");
+        for (const char *column :
+             {"searched", "command", "input", "typed", "change", "listed", "status", "preset"})
+            QTest::addColumn<QString>(column);
         QTest::addColumn<int>("row");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<QString>("status");
-        const QStringList all = Fixture().titles();
-        auto without = [&all](const QString &title) {
-            QStringList left = all;
-            left.removeOne(title);
-            return left;
+        // change: "-t5" removed, "+x" added, "t5=x" renamed. listed: "all", or
+        // the rows' titles. preset: the input box's preset, "-" for no box.
+        auto row = [](const char *name, const char *searched, const char *command, int row,
+                      const char *input, const char *typed, const char *change, const char *listed,
+                      const char *status, const char *preset = "-") {
+            QTest::newRow(name) << searched << command << input << typed << change << listed
+                                << status << preset << row;
         };
-        QTest::newRow("delete note 3 of all")
-            << ""
-            << "delete" << 2 << without("t3") << without("t3") << "";
-        QTest::newRow("delete under a search")
-            << "match"
-            << "delete" << 1 << without("t5") << QStringList{"t2", "t9"} << "";
-        QTest::newRow("delete the last row")
-            << "match"
-            << "delete" << 2 << without("t9") << QStringList{"t2", "t5"} << "";
-        QTest::newRow("delete with no pick") << ""
-                                             << "delete" << -1 << all << all << "";
-        QTest::newRow("delete past the listing")
-            << "match"
-            << "delete" << 3 << all << QStringList{"t2", "t5", "t9"} << "";
-        QTest::newRow("add under a search appends to it")
-            << "match"
-            << "add" << -1 << all + QStringList{"new"} << QStringList{"t2", "t5", "t9", "new"}
-            << "";
-        QTest::newRow("rename under a search")
-            << "match"
-            << "rename" << 1 << QStringList(all).replaceInStrings("t5", "new")
-            << QStringList{"t2", "new", "t9"} << "";
-        QTest::newRow("rename with no pick") << ""
-                                             << "rename" << -1 << all << all << "";
-        QTest::newRow("update under a search")
-            << "match"
-            << "update" << 1 << all << QStringList{"t2", "t5", "t9"} << "'t5' Updated!";
-        QTest::newRow("copy under a search")
-            << "match"
-            << "copy" << 2 << all << QStringList{"t2", "t5", "t9"} << "Note copied to clipboard";
-        QTest::newRow("copy with no pick") << ""
-                                           << "copy" << -1 << all << all << "";
+        // clang-format off
+        row("delete note 3 of all", "", "delete", 2, "", "", "-t3", "all", "");
+        row("delete under a search", "match", "delete", 1, "", "", "-t5", "t2 t9", "");
+        row("delete the last row", "match", "delete", 2, "", "", "-t9", "t2 t5", "");
+        row("delete with no pick", "", "delete", -1, "", "", "", "all", "");
+        row("delete past the listing", "match", "delete", 3, "", "", "", "t2 t5 t9", "");
+        row("add under a search", "match", "add", -1, "  body\nmore ", "new", "+new", "t2 t5 t9 new", "", "body");
+        row("add a title of blanks", "", "add", -1, "x", "  ", "+  ", "all", "", "x");
+        row("add cancelled", "", "add", -1, "x", "", "", "all", "", "x");
+        row("add blanks only", "", "add", -1, "   ", "new", "", "all", "Can't insert blank note!");
+        row("paste the first line", "", "paste", -1, "  Weekly\r\nplan", "", "+  Weekly", "all", "");
+        row("paste nothing", "", "paste", -1, "", "", "", "all", "");
+        row("paste a line break first", "", "paste", -1, "\nplan", "", "", "all", "");
+        row("update under a search", "match", "update", 1, "new body", "", "", "t2 t5 t9", "'t5' Updated!");
+        row("update to blanks", "", "update", 0, "  ", "", "", "all", "'t1' Updated!");
+        row("update to nothing", "", "update", 0, "", "", "", "all", "Can't update a blank note!");
+        row("update with no pick", "", "update", -1, "x", "", "", "all", "");
+        row("rename under a search", "match", "rename", 1, "", "new", "t5=new", "t2 new t9", "", "t5");
+        row("rename cancelled", "", "rename", 0, "", "", "", "all", "", "t1");
+        row("rename with no pick", "", "rename", -1, "", "new", "", "all", "");
+        row("copy under a search", "match", "copy", 2, "box", "", "", "t2 t5 t9", "Note copied to clipboard");
+        row("copy with no pick", "", "copy", -1, "box", "", "", "all", "");
+        row("search bodies in any case", "", "search", -1, " MATCH ", "", "", "t2 t5 t9", "Found 3 notes containing the text 'MATCH'");
+        row("search titles in the same case", "", "search", -1, "t1", "", "", "t1 t10", "Found 2 notes containing the text 't1'");
+        row("search no match keeps the rows", "match", "search", -1, "T1", "", "", "t2 t5 t9", "No notes found containing the text 'T1'");
+        row("search blanks", "match", "search", -1, "  ", "", "", "t2 t5 t9", "Nothing to search!");
+        row("show all after a search", "match", "showall", -1, "", "", "", "all", "");
+        // clang-format on
     }
 
-    void changesUnderAListing()
+    void commands()
     {
         QFETCH(QString, searched);
         QFETCH(QString, command);
-        QFETCH(int, row);
-        Fixture f;
-        if (!searched.isEmpty())
-            f.commands.search(searched);
-        f.desktop.typedTexts = {QStringLiteral("new")};
-        NoteCommands::Outcome outcome;
-        if (command == "delete")
-            outcome = f.commands.deleteNote(row);
-        else if (command == "add")
-            outcome = f.commands.addNote(QStringLiteral("new body"));
-        else if (command == "rename")
-            outcome = f.commands.renameNote(row);
-        else if (command == "update")
-            outcome = f.commands.updateNote(row, QStringLiteral("edited"));
-        else
-            outcome = f.commands.copyToClipboard(row, QStringLiteral("box text"));
-        QTEST(f.titles(), "titles");
-        QTEST(f.commands.listedTitles(), "listed");
-        QTEST(outcome.status.value_or(QString()), "status");
-        if (command == "update")
-            QCOMPARE(f.notebook.at(4).body, QStringLiteral("edited"));
-        if (command == "copy")
-            QCOMPARE(f.desktop.clipboard, row < 0 ? QString() : QStringLiteral("box text"));
-        if (command == "rename" && row >= 0)
-            QCOMPARE(f.desktop.asked, QStringList{"Change title|Change title of note|t5"});
-        QCOMPARE(f.commands.countLine(), QStringLiteral("Listing %1 of %2 note(s)")
-                                             .arg(f.commands.listedTitles().size())
-                                             .arg(f.notebook.count()));
-        // The rows the window must change, and only those.
-        const bool changed = f.titles() != Fixture().titles() && command != "rename";
-        QCOMPARE(outcome.rows == Rows::Removed || outcome.rows == Rows::Appended, changed);
-    }
-
-    void adding_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<bool>("added");
-        QTest::newRow("title offered from the first line, blanks trimmed") << "  milk\nbread  "
-                                                                           << "Shopping"
-                                                                           << "milk"
-                                                                           << "" << true;
-        QTest::newRow("a title typed as blanks is a title") << "x"
-                                                            << "  "
-                                                            << "x"
-                                                            << "" << true;
-        QTest::newRow("cancelled") << "milk"
-                                   << ""
-                                   << "milk"
-                                   << "" << false;
-        QTest::newRow("blanks only") << "   "
-                                     << "t"
-                                     << ""
-                                     << "Can't insert blank note!" << false;
-    }
-
-    void adding()
-    {
-        QFETCH(QString, box);
+        QFETCH(QString, input);
         QFETCH(QString, typed);
-        QFETCH(bool, added);
-        Fixture f(QList<Note>{});
-        f.desktop.typedTexts = {typed};
-        const auto outcome = f.commands.addNote(box);
+        QFETCH(QString, change);
+        QFETCH(int, row);
+        FakeDesktop desktop;
+        Notebook notebook(tenNotes());
+        NoteCommands commands(notebook, desktop);
+        commands.showAll();
+        if (!searched.isEmpty())
+            commands.search(searched);
+        desktop.typedTexts = {typed};
+        desktop.clipboard = command == "paste" ? input : QString();
+        const QMap<QString, std::function<NoteCommands::Outcome()>> run = {
+            {"delete", [&] { return commands.deleteNote(row); }},
+            {"add", [&] { return commands.addNote(input); }},
+            {"paste", [&] { return commands.addNoteFromClipboard(); }},
+            {"update", [&] { return commands.updateNote(row, input); }},
+            {"rename", [&] { return commands.renameNote(row); }},
+            {"copy", [&] { return commands.copyToClipboard(row, input); }},
+            {"search", [&] { return commands.search(input); }},
+            {"showall", [&] { return commands.showAll(); }}};
+        const NoteCommands::Outcome outcome = run[command]();
+
+        QStringList titles = titlesOf(Notebook(tenNotes()));
+        Rows rows = Rows::Unchanged;
+        if (change.startsWith('-'))
+            titles.removeOne(change.mid(1)), rows = Rows::Removed;
+        else if (change.startsWith('+'))
+            titles.append(change.mid(1)), rows = Rows::Appended;
+        else if (change.contains('='))
+            titles.replaceInStrings(change.section('=', 0, 0), change.section('=', 1)),
+                rows = Rows::Renamed;
+        QCOMPARE(titlesOf(notebook), titles);
+        QFETCH(QString, listed);
+        QCOMPARE(commands.listedTitles(),
+                 listed == "all" ? titles : listed.split(' ', Qt::SkipEmptyParts));
         QTEST(outcome.status.value_or(QString()), "status");
-        if (!outcome.status) {
-            QFETCH(QString, preset);
-            QCOMPARE(f.desktop.asked, QStringList{"Insert note|Enter title of note|" + preset});
-        }
-        QCOMPARE(f.notebook.count(), added ? 1 : 0);
-        // The body is kept untrimmed.
-        if (added)
-            QCOMPARE(f.notebook.at(0), (Note{typed, box}));
+        if (outcome.rows == Rows::Refilled)
+            rows = Rows::Refilled;
+        QCOMPARE(outcome.rows, rows);
+        if (rows == Rows::Removed || rows == Rows::Renamed || rows == Rows::Appended)
+            QCOMPARE(outcome.row,
+                     rows == Rows::Appended ? commands.listedTitles().size() - 1 : row);
+        QFETCH(QString, preset);
+        QCOMPARE(desktop.asked.value(0).section('|', 2), preset == "-" ? QString() : preset);
+        const bool copied = command == "copy" && outcome.status;
+        QCOMPARE(desktop.clipboard, command == "paste" || copied ? input : QString());
+        // Bodies are kept as given, untrimmed.
+        if (rows == Rows::Appended || outcome.status.value_or("").endsWith("Updated!"))
+            QCOMPARE(notebook.at(rows == Rows::Appended ? 10 : row == 1 ? 4 : row).body, input);
+        QCOMPARE(commands.countLine(), QStringLiteral("Listing %1 of %2 note(s)")
+                                           .arg(commands.listedTitles().size())
+                                           .arg(notebook.count()));
     }
 
-    void fromClipboard_data()
+    // Both inserts refuse a full notebook with the same box, a blank body
+    // first in the status line; a flush asks first; no notes, no search.
+    void limitFlushAndNoNotes()
     {
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QStringList>("titles");
-        QTest::newRow("first line, untrimmed") << "  Weekly\r\nplan" << QStringList{"  Weekly"};
-        QTest::newRow("empty clipboard") << "" << QStringList();
-        QTest::newRow("starts with a line break") << "\nplan" << QStringList();
-    }
-
-    void fromClipboard()
-    {
-        QFETCH(QString, clipboard);
-        Fixture f(QList<Note>{});
-        f.desktop.clipboard = clipboard;
-        f.commands.addNoteFromClipboard();
-        QTEST(f.titles(), "titles");
-        QVERIFY(f.desktop.asked.isEmpty());
-        if (f.notebook.count() == 1)
-            QCOMPARE(f.notebook.at(0).body, clipboard);
-    }
-
-    // At the limit both inserts refuse with the same box; a blank body is
-    // refused first, in the status line.
-    void limitOfFiveHundred()
-    {
-        Fixture f(QList<Note>(Notebook::maxNotes + 1, Note{"t", "b"}));
-        QCOMPARE(f.notebook.count(), Notebook::maxNotes);
-        f.desktop.clipboard = QStringLiteral("pasted");
-        f.desktop.typedTexts = {QStringLiteral("typed")};
-        QCOMPARE(f.commands.addNote(QStringLiteral(" ")).status.value(),
-                 QStringLiteral("Can't insert blank note!"));
-        QVERIFY(f.desktop.messages.isEmpty());
-        f.commands.addNote(QStringLiteral("body"));
-        f.commands.addNoteFromClipboard();
-        QCOMPARE(f.notebook.count(), Notebook::maxNotes);
-        QVERIFY(f.desktop.asked.isEmpty());
-        QCOMPARE(f.desktop.messages.size(), 2);
-        for (const auto &box : std::as_const(f.desktop.messages)) {
-            QCOMPARE(box.text,
-                     QStringLiteral("Too many notes. You can only insert up to 500 notes."));
-            QCOMPARE(box.title, QStringLiteral("quillbox"));
-            QCOMPARE(box.buttons, Desktop::Buttons::Ok);
-            QCOMPARE(box.icon, Desktop::Icon::Information);
-        }
-        f.commands.deleteNote(0);
-        f.commands.addNoteFromClipboard();
-        QCOMPARE(f.notebook.count(), Notebook::maxNotes);
-    }
-
-    void updating_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("blanks are a body") << "  "
-                                           << "'t1' Updated!";
-        QTest::newRow("empty is refused") << ""
-                                          << "Can't update a blank note!";
-    }
-
-    void updating()
-    {
-        QFETCH(QString, box);
-        Fixture f;
-        QTEST(f.commands.updateNote(0, box).status.value(), "status");
-        QCOMPARE(f.notebook.at(0).body, box.isEmpty() ? QStringLiteral("b1") : box);
-    }
-
-    void search_data()
-    {
-        QTest::addColumn<QList<Note>>("notes");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QStringList>("listed");
-        const QList<Note> notes = tenNotes();
-        const QStringList all = Fixture().titles();
-        QTest::newRow("bodies in any case, blanks trimmed")
-            << notes << "  MATCH "
-            << "Found 3 notes containing the text 'MATCH'" << QStringList{"t2", "t5", "t9"};
-        QTest::newRow("one match still says notes")
-            << notes << "b10"
-            << "Found 1 notes containing the text 'b10'" << QStringList{"t10"};
-        QTest::newRow("titles in the same case only")
-            << QList<Note>{{"Trip", "x"}, {"trip", "y"}} << "Trip"
-            << "Found 1 notes containing the text 'Trip'" << QStringList{"Trip"};
-        QTest::newRow("no match keeps the listing")
-            << notes << "zebra"
-            << "No notes found containing the text 'zebra'" << all;
-        QTest::newRow("blanks only") << notes << "  "
-                                     << "Nothing to search!" << all;
-        QTest::newRow("no notes") << QList<Note>() << "x"
-                                  << "Nothing to search!" << QStringList();
-    }
-
-    void search()
-    {
-        QFETCH(QList<Note>, notes);
-        QFETCH(QString, text);
-        Fixture f(notes);
-        const auto outcome = f.commands.search(text);
-        QTEST(outcome.status.value(), "status");
-        QTEST(f.commands.listedTitles(), "listed");
-        QCOMPARE(outcome.rows == Rows::Refilled, outcome.status->startsWith("Found"));
-    }
-
-    void flushAll_data()
-    {
-        QTest::addColumn<Desktop::Answer>("answer");
-        QTest::addColumn<int>("left");
-        QTest::newRow("OK") << Desktop::Answer::Ok << 0;
-        QTest::newRow("Cancel") << Desktop::Answer::Cancel << 10;
-    }
-
-    void flushAll()
-    {
-        QFETCH(Desktop::Answer, answer);
-        Fixture f;
-        f.desktop.answers = {answer};
-        f.commands.flushAll();
-        QTEST(f.notebook.count(), "left");
-        QTEST(int(f.commands.listedTitles().size()), "left");
-        const auto &box = f.desktop.messages.value(0);
-        QCOMPARE(box.title, QStringLiteral("Flush all notes"));
-        QCOMPARE(box.text, QStringLiteral("This will permanently remove all the notes from the "
-                                          "list. Are you sure?"));
-        QCOMPARE(box.buttons, Desktop::Buttons::OkCancel);
-        QCOMPARE(box.icon, Desktop::Icon::Warning);
+        FakeDesktop desktop;
+        Notebook notebook(QList<Note>(Notebook::maxNotes + 1, Note{"t", "b"}));
+        NoteCommands commands(notebook, desktop);
+        commands.showAll();
+        QCOMPARE(notebook.count(), Notebook::maxNotes);
+        desktop.clipboard = QStringLiteral("pasted");
+        QCOMPARE(commands.addNote(" ").status, QStringLiteral("Can't insert blank note!"));
+        commands.addNote(QStringLiteral("body"));
+        commands.addNoteFromClipboard();
+        QCOMPARE(notebook.count(), Notebook::maxNotes);
+        QVERIFY(desktop.asked.isEmpty());
+        QCOMPARE(desktop.messages.size(), 2);
+        for (const Desktop::Message &box : std::as_const(desktop.messages))
+            QVERIFY(box.title == "quillbox" &&
+                    box.text == "Too many notes. You can only insert up to 500 notes." &&
+                    box.buttons == Desktop::Buttons::Ok && box.icon == Desktop::Icon::Information);
+        desktop.answers = {Desktop::Answer::Cancel, Desktop::Answer::Ok};
+        commands.flushAll();
+        QCOMPARE(notebook.count(), Notebook::maxNotes);
+        QCOMPARE(commands.flushAll().rows, Rows::Cleared);
+        QVERIFY(notebook.isEmpty() && commands.listedTitles().isEmpty());
+        const Desktop::Message &box = desktop.messages.last();
+        QVERIFY(box.title == "Flush all notes" && box.buttons == Desktop::Buttons::OkCancel &&
+                box.icon == Desktop::Icon::Warning &&
+                box.text == "This will permanently remove all the notes from the list. Are you "
+                            "sure?");
+        QCOMPARE(commands.search("t").status, QStringLiteral("Nothing to search!"));
     }
 };
 

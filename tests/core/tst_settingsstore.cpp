@@ -1,7 +1,8 @@
 // The settings store itself: the file it makes, exact texts, and every way
 // the file or its folder can be wrong. Guards against: a store others can
-// read, a text changed on its way through SQLite, a damaged file written
-// over or lost, a save that half-happens, a lock that holds the program up.
+// read, a right given that the user took away, a text changed on its way
+// through SQLite, a damaged file written over or lost, a save that
+// half-happens, and a lock that holds the program up.
 #include "core/settingsstore.h"
 #include "storefile.h"
 
@@ -17,11 +18,11 @@ namespace
 
 const QString app = QStringLiteral("qbxlm120");
 
-mode_t modeOf(const QString &path)
+int modeOf(const QString &path)
 {
     struct stat st = {};
     ::stat(QFile::encodeName(path).constData(), &st);
-    return st.st_mode & 07777;
+    return int(st.st_mode & 07777);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -37,11 +38,6 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString chars(std::initializer_list<char16_t> units)
-{
-    return QString(reinterpret_cast<const QChar *>(units.begin()), qsizetype(units.size()));
-}
-
 } // namespace
 
 class tst_SettingsStore : public QObject
@@ -49,107 +45,79 @@ class tst_SettingsStore : public QObject
     Q_OBJECT
 
 private slots:
-    void newStoreIsPrivate_data()
+    void privateModes_data()
     {
-        QTest::addColumn<int>("umask");
-        QTest::newRow("umask 022") << 022;
-        QTest::newRow("umask 077") << 077;
+        for (const char *column : {"umask", "fileMode", "privateMode"}) // fileMode 0: a new store
+            QTest::addColumn<int>(column);
+        // clang-format off
+        QTest::newRow("new, umask 022") << 022 << 0 << 0600;
+        QTest::newRow("new, umask 077") << 077 << 0 << 0600;
+        QTest::newRow("readable by all") << 022 << 0644 << 0600;
+        QTest::newRow("read-only for all") << 022 << 0444 << 0400;
+        // clang-format on
     }
 
-    void newStoreIsPrivate()
+    // Every folder made and the file are the owner's alone; an existing pair
+    // loses others' rights and gains none.
+    void privateModes()
     {
         QFETCH(int, umask);
+        QFETCH(int, fileMode);
         StoreFile file;
+        const QString path = file.folder() + QStringLiteral("/deeper/settings.db");
+        if (fileMode) {
+            SettingsStore(path).open();
+            ::chmod(QFile::encodeName(path).constData(), mode_t(fileMode));
+            ::chmod(QFile::encodeName(file.folder() + "/deeper").constData(), 0755);
+        }
         const mode_t old = ::umask(mode_t(umask));
-        SettingsStore store(file.folder() + QStringLiteral("/deeper/settings.db"));
+        SettingsStore store(path);
         const auto opened = store.open();
         ::umask(old);
         QCOMPARE(opened, SettingsStore::OpenResult::Opened);
-        QCOMPARE(modeOf(file.folder()), mode_t(0700));
-        QCOMPARE(modeOf(file.folder() + "/deeper"), mode_t(0700));
-        QCOMPARE(modeOf(store.path()), mode_t(0600));
+        QTEST(modeOf(path), "privateMode");
+        QCOMPARE(modeOf(file.folder()) + modeOf(file.folder() + "/deeper"), 0700 + 0700);
     }
 
-    // Others' rights are taken off an existing store; no right is given.
-    void existingStoreIsMadePrivate_data()
-    {
-        QTest::addColumn<int>("fileMode");
-        QTest::addColumn<int>("privateMode");
-        QTest::newRow("readable by all") << 0644 << 0600;
-        QTest::newRow("read-only for all") << 0444 << 0400;
-    }
-
-    void existingStoreIsMadePrivate()
-    {
-        QFETCH(int, fileMode);
-        StoreFile file;
-        file.seed({});
-        ::chmod(QFile::encodeName(file.path()).constData(), mode_t(fileMode));
-        ::chmod(QFile::encodeName(file.folder()).constData(), 0755);
-        SettingsStore store(file.path());
-        store.open();
-        QTEST(int(modeOf(file.path())), "privateMode");
-        QCOMPARE(modeOf(file.folder()), mode_t(0700));
-    }
-
-    // Values, keys and sections come back exactly, through a new connection.
+    // Values, keys and sections come back exactly, through a new connection
+    // (SQLite takes a leading U+FEFF or U+FFFE for a byte-order mark); a
+    // section is replaced by exactly its new entries.
     void exactTexts()
     {
-        const QStringList texts = {QString(),
-                                   chars({0}),
-                                   chars({'a', 0, 'b'}),
-                                   chars({0xD800}),
-                                   chars({0xDC00, 0xD800}),
-                                   chars({0xD83D, 0xDE00, ' '}),
-                                   chars({'\r', '\n', '\t', ' '}),
-                                   chars({0xFEFF, 'b'}),
-                                   chars({0xFFFE, 's'}),
-                                   chars({0xFEFF}),
-                                   chars({0xFFFF, 0xFFFE}),
-                                   chars({'e', 0x301})};
+        const QStringList texts = {QString(), QString(QChar(0)) + "b", QString(QChar(0xFEFF)),
+                                   QString(QChar(0xFFFE)) + "s", QString(QChar(0xD800)) + "\r\n"};
         StoreFile file;
         {
             SettingsStore store(file.path());
             QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
             for (const QString &text : texts)
                 QVERIFY(store.write(app, text, text, text));
+            QVERIFY(store.write(app, "s", "stale", "x"));
+            QVERIFY(store.replaceSection(app, "s", {{"a", "1"}, {"b", "2"}, {"a", "last"}}));
         }
         SettingsStore store(file.path());
         QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
-        for (const QString &text : texts) {
-            const auto section = store.readSection(app, text);
-            QVERIFY(section);
-            QCOMPARE(*section, (QList<SettingsStore::Entry>{{text, text}}));
-            QVERIFY(!section->first().second.isNull());
-        }
-    }
-
-    void replaceSection()
-    {
-        StoreFile file;
-        SettingsStore store(file.path());
-        QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
-        QVERIFY(store.write(app, "s", "stale", "x") && store.write(app, "other", "k", "kept"));
-        QVERIFY(store.replaceSection(app, "s", {{"a", "1"}, {"b", "2"}, {"a", "last"}}));
-        QCOMPARE(file.keys("s"), (QStringList{"a", "b"}));
-        QCOMPARE(file.value("s", "a"), QStringLiteral("last"));
-        QCOMPARE(file.value("other", "k"), QStringLiteral("kept"));
+        for (const QString &text : texts)
+            QCOMPARE(store.readSection(app, text), (QList<SettingsStore::Entry>{{text, text}}));
+        QCOMPARE(store.readSection(app, "s"),
+                 (QList<SettingsStore::Entry>{{"a", "last"}, {"b", "2"}}));
     }
 
     void damagedFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("damaged");
-        StoreFile sound;
+        StoreFile sound, other;
         sound.seed(QList<Note>(200, {QString(200, u'x'), QString(400, u'y')}));
         const QByteArray store = readFile(sound.path());
+        QVERIFY(QDir().mkpath(other.folder()) &&
+                other.exec("CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT)"));
+        // clang-format off
         QTest::newRow("garbage") << QByteArray("no database\n").repeated(300) << true;
         QTest::newRow("truncated") << store.left(store.size() / 2) << true;
-        StoreFile other;
-        QVERIFY(QDir().mkpath(other.folder()));
-        QVERIFY(other.exec("CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT)"));
         QTest::newRow("a table of another shape") << readFile(other.path()) << true;
         QTest::newRow("empty file") << QByteArray() << false;
+        // clang-format on
     }
 
     // A file that is no sound store is set aside untouched, never over an
@@ -166,101 +134,77 @@ private slots:
             QCOMPARE(store.open(), damaged ? SettingsStore::OpenResult::Quarantined
                                            : SettingsStore::OpenResult::Opened);
             QVERIFY(store.write(app, "s", "k", "v"));
-            if (damaged) {
+            if (damaged)
                 asides.insert(store.quarantinedPath());
-                QCOMPARE(readFile(store.quarantinedPath()), bytes);
-            }
         }
         QCOMPARE(asides.size(), damaged ? 2 : 0);
-        QCOMPARE(modeOf(file.path()), mode_t(0600));
+        for (const QString &aside : asides)
+            QCOMPARE(readFile(aside), bytes);
+        QCOMPARE(modeOf(file.path()), 0600);
     }
 
-    void unusablePaths_data()
-    {
-        QTest::addColumn<QString>("make");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("folder where the file should be")
-            << "folder"
-            << "a folder stands where the file should be";
-        QTest::newRow("file where the folder should be") << "file"
-                                                         << "a file stands where the folder";
-        QTest::newRow("read-only folder") << "read-only"
-                                          << "read-only";
-        QTest::newRow("locked by another program") << "locked"
-                                                   << "locked by another program";
-    }
-
-    // The open fails with a reason, leaves what stands in the way alone, and
-    // waits for a lock once, briefly.
-    void unusablePaths()
-    {
-        QFETCH(QString, make);
-        StoreFile file;
-        if (make == "file")
-            QVERIFY(writeFile(file.folder(), "a plain file"));
-        else
-            QVERIFY(QDir().mkpath(make == "folder" ? file.path() : file.folder()));
-        ReadOnlyFolder readOnly(make == "read-only" ? file.folder() : QString());
-        if (make == "read-only" && !readOnly.isReadOnly())
-            QSKIP("no way to make a folder read-only here");
-        if (make == "locked") {
-            file.seed({});
-            QVERIFY(file.exec("BEGIN EXCLUSIVE"));
-        }
-        SettingsStore store(file.path());
-        store.setBusyWait(200);
-        QElapsedTimer timer;
-        timer.start();
-        QCOMPARE(store.open(), SettingsStore::OpenResult::Failed);
-        QVERIFY(timer.elapsed() < 2000);
-        QFETCH(QString, reason);
-        QVERIFY2(store.errorText().contains(reason), qPrintable(store.errorText()));
-        QVERIFY(store.quarantinedPath().isEmpty());
-        if (make == "file")
-            QCOMPARE(readFile(file.folder()), "a plain file");
-    }
-
-    void failedSave_data()
+    void failures_data()
     {
         QTest::addColumn<QString>("cause");
+        QTest::addColumn<bool>("atOpen");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("locked") << "lock"
-                                << "locked by another program";
-        QTest::newRow("cut short half-way") << "trigger"
-                                            << "refused the change";
-        QTest::newRow("read-only") << "read-only"
-                                   << "read-only";
+        // clang-format off
+        QTest::newRow("folder where the file should be") << "folder" << true << "a folder stands where the file should be";
+        QTest::newRow("file where the folder should be") << "file" << true << "a file stands where the folder";
+        QTest::newRow("read-only folder, no store") << "read-only" << true << "read-only";
+        QTest::newRow("locked at open") << "lock" << true << "locked by another program";
+        QTest::newRow("locked at save") << "lock" << false << "locked by another program";
+        QTest::newRow("refused half-way") << "trigger" << false << "refused the change";
+        QTest::newRow("read-only at save") << "read-only" << false << "read-only";
+        // clang-format on
     }
 
-    // A save that fails says why and leaves every row as it was.
-    void failedSave()
+    // An open or a save that fails says why, waits for a lock once, briefly,
+    // and leaves what it found as it was.
+    void failures()
     {
         QFETCH(QString, cause);
+        QFETCH(bool, atOpen);
         StoreFile file;
-        file.seed(numberedNotes(4));
-        SettingsStore store(file.path());
-        QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
-        store.setBusyWait(200);
+        if (cause == "file")
+            QVERIFY(writeFile(file.folder(), "a plain file"));
+        else if (cause == "folder")
+            QVERIFY(QDir().mkpath(file.path()));
+        else if (!atOpen || cause == "lock")
+            file.seed(numberedNotes(4));
+        QVERIFY(QDir().mkpath(file.folder()) || cause == "file");
         const QStringList before = file.keys("notes");
-        if (cause == "lock")
-            QVERIFY(file.exec("BEGIN EXCLUSIVE"));
-        if (cause == "trigger")
-            QVERIFY(file.exec("CREATE TRIGGER refuse BEFORE INSERT ON settings WHEN NEW.key ="
-                              " 'k3' BEGIN SELECT RAISE(ABORT, 'no'); END"));
+        SettingsStore store(file.path());
+        if (!atOpen)
+            QCOMPARE(store.open(), SettingsStore::OpenResult::Opened);
         ReadOnlyFolder readOnly(cause == "read-only" ? file.folder() : QString());
         if (cause == "read-only" && !readOnly.isReadOnly())
             QSKIP("no way to make a folder read-only here");
-        const bool saved = store.begin() && store.write(app, "notes", "k1", "x") &&
-                           store.replaceSection(app, "notes", {{"k2", "y"}, {"k3", "z"}}) &&
-                           store.commit();
-        if (!saved)
+        if (cause == "lock")
+            QVERIFY(file.exec("BEGIN EXCLUSIVE"));
+        if (cause == "trigger")
+            QVERIFY(file.exec("CREATE TRIGGER no BEFORE INSERT ON settings WHEN NEW.key = 'k3'"
+                              " BEGIN SELECT RAISE(ABORT, 'no'); END"));
+        store.setBusyWait(200);
+        QElapsedTimer timer;
+        timer.start();
+        if (atOpen) {
+            QCOMPARE(store.open(), SettingsStore::OpenResult::Failed);
+            QVERIFY(store.quarantinedPath().isEmpty());
+        } else {
+            QVERIFY(!(store.begin() && store.write(app, "notes", "k1", "x") &&
+                      store.replaceSection(app, "notes", {{"k2", "y"}, {"k3", "z"}}) &&
+                      store.commit()));
             store.rollback();
-        QVERIFY(!saved);
+        }
+        QVERIFY(timer.elapsed() < 2000);
         QFETCH(QString, reason);
         QVERIFY2(store.errorText().contains(reason), qPrintable(store.errorText()));
         file.exec("ROLLBACK");
         readOnly.release();
         QCOMPARE(file.keys("notes"), before);
+        if (cause == "file")
+            QCOMPARE(readFile(file.folder()), "a plain file");
     }
 };
 

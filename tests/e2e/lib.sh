@@ -46,8 +46,7 @@ expect_exit() { # PID SECONDS WHAT: the process must end, with status 0.
     check_eq "exit status after $3" "$?" 0
 }
 
-# start_x OPENBOX_RC: Xvfb on a display number it finds free, openbox, and an
-# empty HOME for the program's runs.
+# start_x OPENBOX_RC: Xvfb on a free display, openbox, and an empty HOME.
 start_x() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$T/display" >"$T/xvfb.log" 2>&1 &
     PIDS+=("$!")
@@ -68,33 +67,24 @@ wm_ready() {
 
 # launch starts the program (QBX_PID); start_quillbox also waits for its framed
 # main window (QBX_WID); close_main closes it as its close box does.
-launch() {
-    "$QBX" >>"$T/quillbox.log" 2>&1 &
-    QBX_PID=$! HARD_KILL+=" $!" PIDS+=("$!")
-}
+launch() { "$QBX" >>"$T/quillbox.log" 2>&1 & QBX_PID=$! HARD_KILL+=" $!" PIDS+=("$!"); }
 start_quillbox() {
     launch
-    wait_window "$MAIN" 15
-    QBX_WID=$FOUND
+    wait_window "$MAIN" 15 && QBX_WID=$FOUND
     wait_until 10 read_frame "$QBX_WID" || fail "the window manager did not frame the main window within 10 s"
 }
-close_main() {
-    wmctrl -i -c "$QBX_WID" || fail "wmctrl could not close window $QBX_WID"
-    expect_exit "$QBX_PID" 10 "closing the main window"
-}
+close_main() { wmctrl -i -c "$QBX_WID" && expect_exit "$QBX_PID" 10 "closing the main window"; }
 
-windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-found() { FOUND=$(windows "$1" | head -n 1); [[ -n $FOUND ]]; } # REGEX: FOUND is the first so named
-none_found() { ! found "$1"; }
+found() { FOUND=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1); [[ -n $FOUND ]]; }
 wait_window() { wait_until "$2" found "$1" || fail "no window '$1' appeared within $2 s"; }
-wait_gone() { wait_until 5 none_found "$1" || fail "the window '$1' did not close within 5 s"; }
+gone() { ! found "$1"; }
+wait_gone() { wait_until 5 gone "$1" || fail "the window '$1' did not close within 5 s"; }
 active_is() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
 # dialog TITLE: waits for a box and gives it the keyboard (DLG); answer KEY closes it.
 dialog() {
-    wait_window "^$1\$" 5
-    DLG=$FOUND DLG_TITLE=$1
+    wait_window "^$1\$" 5 && DLG=$FOUND DLG_TITLE=$1
     xdotool windowactivate "$DLG" 2>/dev/null
-    wait_until 5 active_is "$DLG" || fail "the '$1' box did not become the active window"
+    wait_until 5 active_is "$DLG" || fail "the '$1' box got no keyboard"
 }
 answer() { press_key "$1"; wait_gone "^$DLG_TITLE\$"; }
 preset_is() { # TEXT: the active box's line edit offers TEXT, read by copying it
@@ -114,15 +104,15 @@ read_frame() {
     FX=$((CX - EL)) FY=$((CY - ET)) FW=$((CW + EL + ER)) FH=$((CH + ET + EB))
 }
 frame_text() { echo "frame x=$FX y=$FY w=$FW h=$FH (client $CX,$CY ${CW}x$CH)"; }
-frame_is() { read_frame "$1" && [[ "${2/#-/$FX} ${3/#-/$FY} ${4/#-/$FW} ${5/#-/$FH}" == "$FX $FY $FW $FH" ]]; }
-expect_frame() { # WID X Y W H WHAT, '-' for any value
-    wait_until 5 frame_is "$@" || { read_frame "$1"; fail "$6: expected x=$2 y=$3 w=$4 h=$5, got $(frame_text)"; }
-    pass "$6: $(frame_text)"
+frame_holds() { read_frame "$1" && (($2)); }
+# expect_frame WID WHAT CONDITION: waits until the frame meets an arithmetic condition.
+expect_frame() {
+    wait_until 5 frame_holds "$1" "$3" || { read_frame "$1"; fail "$2: $3 does not hold for $(frame_text)"; }
+    pass "$2: $(frame_text)"
 }
 
 click_at() { # WID X Y [REPEAT]: left click at client coordinates
-    xdotool mousemove --window "$1" "$2" "$3" && xdotool click --repeat "${4:-1}" --delay 80 1 ||
-        fail "xdotool click at $2,$3 failed"
+    xdotool mousemove --window "$1" "$2" "$3" click --repeat "${4:-1}" --delay 80 1 || fail "xdotool click at $2,$3 failed"
 }
 # type_text TEXT: line feeds go in as Return; text boxes ignore xdotool's Linefeed.
 type_text() {
@@ -138,14 +128,9 @@ press_key() { xdotool key --clearmodifiers "$@" || fail "xdotool key $* failed";
 # The main window's widgets in client pixels, as arithmetic on the outer size FW x FH.
 ICON_LEFT=(5 25 75 95 120 145 50)
 DOCK_LEFT=0 DOCK_RIGHT=1 FLUSH=2 SHOW_ALL=3 ABOUT=4 EXIT=5 CLEAR=0 DELETE=2 ADD=3 FROM_CLIP=4 TO_CLIP=5
-click_main() { # X Y [REPEAT]
-    read_frame "$QBX_WID" || fail "cannot read the main window's geometry"
-    click_at "$QBX_WID" $(($1)) $(($2)) "${3:-1}"
-}
+click_main() { read_frame "$QBX_WID" && click_at "$QBX_WID" $(($1)) $(($2)) "${3:-1}"; } # X Y [REPEAT]
 click_icon() { click_main "ICON_LEFT[$1] + 10" 15; }
 click_note_button() { click_main "FW - 122 + 18 * $1 + 9" "FH - 68 + 9"; }
-click_text_box() { click_main 40 "FH - 172 + 30"; }
-click_search_button() { click_main "FW - 35 + 10" 40; }
 # click_row N [REPEAT]: title row N; resting on the count line first keeps two
 # single clicks on one spot from making a double click.
 click_row() {
@@ -165,13 +150,10 @@ wait_clip() { wait_until "$2" clip_is "$1"; } # TEXT SECONDS: exactly TEXT
 # Reads open the store read-only, so that no poll can create it.
 sql() { sqlite3 -batch -readonly -cmd '.timeout 3000' "$DB" "$1" || fail "sqlite3 could not read $DB"; }
 q() { printf "'%s'" "${1//\'/\'\'}"; }
-# store_get SECTION KEY: the value with '#' after it (nothing when absent).
 store_get() { sql "SELECT value || '#' FROM settings WHERE app='$APP' AND section=$(q "$1") AND key=$(q "$2");"; }
-store_has() { [[ -n $(store_get "$1" "$2") ]]; }
 check_store() { check_eq "store $1/$2" "$(store_get "$1" "$2")" "$3#"; } # SECTION KEY VALUE
 store_put() { # SECTION KEY VALUE, for seeding
-    sqlite3 -batch -cmd '.timeout 3000' "$DB" "INSERT OR REPLACE INTO settings(app, section, key, value)
-        VALUES('$APP', $(q "$1"), $(q "$2"), $(q "$3"));" || fail "sqlite3 could not write $DB"
+    sqlite3 -batch -cmd '.timeout 3000' "$DB" "INSERT OR REPLACE INTO settings VALUES('$APP', $(q "$1"), $(q "$2"), $(q "$3"));"
 }
 # check_notes TITLE1 BODY1 ...: exactly these notes (up to 9) are saved, in this order.
 check_notes() {
