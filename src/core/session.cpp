@@ -1,4 +1,5 @@
-// The notes and the two font sizes kept between runs.
+// The notes and the two font sizes kept between runs, every change written
+// at once on a thread of the session's own.
 #include "core/session.h"
 
 #include "core/heapreserve.h"
@@ -93,9 +94,20 @@ QString homeFolder()
 
 } // namespace
 
-Session::Session(QString storePath, int busyWaitMs)
-    : m_store(std::move(storePath)), m_busyWaitMs(busyWaitMs)
+Session::Session(QString storePath, int busyWaitMs, QObject *parent)
+    : QObject(parent), m_store(std::move(storePath)), m_busyWaitMs(busyWaitMs)
 {
+}
+
+Session::~Session()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    if (m_writer.joinable())
+        m_writer.join();
 }
 
 QString Session::defaultStorePath()
@@ -120,6 +132,10 @@ Session::LoadResult Session::load()
         return {LoadStatus::Failed, {}, cannotOpenProblem()};
     }
     m_loaded = true;
+    m_written = *state;
+    // The writer opens the store again on its own thread, and checks it
+    // then: a store found damaged while running is never written into.
+    m_store.close();
     if (opened == SettingsStore::OpenResult::Quarantined)
         return {LoadStatus::StoreReplaced, *state,
                 QStringLiteral("The notes store %1 was damaged and has been kept aside as %2. "
@@ -162,9 +178,113 @@ std::optional<Session::State> Session::readState(bool markRunning)
     return state;
 }
 
+void Session::write(const State &state)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_pending.push_back(state);
+        if (!m_writer.joinable())
+            m_writer = std::thread(&Session::runWriter, this);
+    }
+    m_wake.notify_one();
+}
+
+void Session::waitForWrites()
+{
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_pending.empty() && !m_writing; });
+}
+
+void Session::runWriter()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stopping || !m_pending.empty(); });
+        if (m_pending.empty())
+            return;
+        const State state = std::move(m_pending.front());
+        m_pending.pop_front();
+        m_writing = true;
+        lock.unlock();
+        const bool wasFailing = m_failing;
+        m_failing = !writeChanges(state);
+        // Told once when writes start failing, and once when they work again.
+        if (m_failing && !wasFailing)
+            emit writesFailing(m_store.errorReason());
+        if (!m_failing && wasFailing)
+            emit writesSucceeding();
+        lock.lock();
+        m_writing = false;
+        if (m_pending.empty())
+            m_idle.notify_all();
+    }
+}
+
+bool Session::writeChanges(const State &state)
+{
+    // Nothing known to compare with: the last save keeps what the store holds.
+    if (!m_loaded)
+        return true;
+    // A damaged store is never written into; the last save deals with it.
+    if (m_damaged)
+        return false;
+    QList<SettingsStore::Entry> generalWrites, noteWrites;
+    QStringList removed;
+    const qsizetype before = m_written.notes.size();
+    const qsizetype after = state.notes.size();
+    if (before != after)
+        generalWrites.emplace_back(countKey, QString::number(after));
+    if (state.titleListPoints != m_written.titleListPoints)
+        generalWrites.emplace_back(titleListSizeKey, textFromSize(state.titleListPoints));
+    if (state.noteTextPoints != m_written.noteTextPoints)
+        generalWrites.emplace_back(noteTextSizeKey, textFromSize(state.noteTextPoints));
+    for (qsizetype i = 0; i < std::max(before, after); ++i) {
+        const QString index = QString::number(i + 1);
+        if (i >= after) {
+            removed << titleKey + index << bodyKey + index;
+            continue;
+        }
+        // Texts shared with the last state written compare at once.
+        const Note &note = state.notes.at(i);
+        if (i >= before || note.title != m_written.notes.at(i).title)
+            noteWrites.emplace_back(titleKey + index, note.title);
+        if (i >= before || note.body != m_written.notes.at(i).body)
+            noteWrites.emplace_back(bodyKey + index, note.body);
+    }
+    if (generalWrites.isEmpty() && noteWrites.isEmpty() && removed.isEmpty())
+        return true;
+
+    m_store.setBusyWait(m_busyWaitMs);
+    bool written = (m_store.isOpen() || m_store.open(false) != SettingsStore::OpenResult::Failed) &&
+                   m_store.begin();
+    for (const auto &[key, value] : std::as_const(generalWrites))
+        written = written && m_store.write(application, general, key, value);
+    for (const auto &[key, value] : std::as_const(noteWrites))
+        written = written && m_store.write(application, notesSection, key, value);
+    for (const QString &key : std::as_const(removed))
+        written = written && m_store.remove(application, notesSection, key);
+    if (written && m_store.commit()) {
+        m_written = state;
+        return true;
+    }
+    m_store.rollback();
+    m_damaged = m_store.foundDamage();
+    // The next attempt opens the file afresh: a connection that found the
+    // file read-only stays read-only after the user mends the permissions.
+    m_store.close();
+    return false;
+}
+
 bool Session::save(const State &state)
 {
+    waitForWrites();
     m_store.setBusyWait(m_busyWaitMs);
+    if (m_damaged) {
+        // Told as a failed save; a retry sets the damaged file aside and
+        // saves the notes in a new store.
+        m_damaged = false;
+        return false;
+    }
     if (!m_store.isOpen() && m_store.open() == SettingsStore::OpenResult::Failed)
         return false;
     State written = state;

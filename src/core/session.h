@@ -1,20 +1,28 @@
-// The notes and the two font sizes kept between runs: read once at start
-// and written at the end, in the layout the settings store has always held.
+// The notes and the two font sizes kept between runs, in the layout the
+// settings store has always held: read at start, every change written at
+// once on a thread of the session's own, and a last save at the end.
 #pragma once
 
 #include "core/note.h"
 #include "core/settingsstore.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 // Application "qbxlm120"; section "general" holds "notetotal",
 // "mainlistsize" and "maintextboxsize"; section "notes" holds
 // "notetitle<k>" and "notecontent<k>" for k = 1..notetotal, and "temp"
 // while a session runs.
-class Session
+class Session : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr float defaultPointSize = 8;
 
@@ -27,7 +35,7 @@ public:
     enum class LoadStatus {
         Loaded,
         StoreReplaced, // the store was damaged: set aside, a new one made
-        Failed         // nothing could be read; the next save keeps what the store holds
+        Failed         // nothing could be read; the last save keeps what the store holds
     };
     struct LoadResult {
         LoadStatus status = LoadStatus::Failed;
@@ -35,21 +43,40 @@ public:
         QString problem; // what to tell the user; empty when Loaded
     };
 
-    explicit Session(QString storePath, int busyWaitMs = 1000);
+    explicit Session(QString storePath, int busyWaitMs = 1000, QObject *parent = nullptr);
+    // Tries the writes still waiting before it goes.
+    ~Session() override;
 
     // $XDG_CONFIG_HOME/quillbox/settings.db, by default under the home folder.
     static QString defaultStorePath();
 
     // May run on another thread, as long as nothing else uses the session.
     LoadResult load();
-    // One transaction: on failure the store keeps what it held, and
-    // saveProblem() says why. Notes the load could not read are kept, ahead
-    // of the given ones.
+
+    // Writes what changed since the last state written, as one transaction,
+    // on the session's own thread; returns at once. States are written in
+    // the order given; one that fails is tried again with the next.
+    void write(const State &state);
+    // Returns once every state given to write() has been tried.
+    void waitForWrites();
+
+    // The last save: waits for the writes under way, then writes the whole
+    // state in one transaction and ends the session's mark. On failure the
+    // store keeps what it held, and saveProblem() says why. Notes the load
+    // could not read are kept, ahead of the given ones.
     bool save(const State &state);
     QString saveProblem() const;
     QString storePath() const { return m_store.path(); }
 
+signals:
+    // Changes could not be written; they are kept and tried again with the
+    // next change and at the end. Sent once until writes succeed again.
+    void writesFailing(const QString &reason);
+    void writesSucceeding();
+
 private:
+    void runWriter();
+    bool writeChanges(const State &state);
     std::optional<State> readState(bool markRunning);
     bool writeState(const State &state);
     QString cannotOpenProblem() const;
@@ -57,4 +84,17 @@ private:
     SettingsStore m_store;
     int m_busyWaitMs;
     bool m_loaded = false;
+    bool m_damaged = false;
+
+    // The writer thread's; before it starts, the loading thread's.
+    State m_written;
+    bool m_failing = false;
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
+    std::deque<State> m_pending;
+    bool m_writing = false;
+    bool m_stopping = false;
+    std::thread m_writer;
 };

@@ -30,11 +30,14 @@ const char *const statementSql[] = {
     "ROLLBACK",
 };
 
-// A DELETE journal with synchronous = FULL is crash safe and needs no side
-// files while nobody writes (WAL measured no faster here, and needs a
-// writable folder even to read). 4 KB pages waste least on long notes in
-// overflow pages (16 KB pages made a store of 10 KB notes 70% larger and
-// slower); mmap lets a load read the page cache directly.
+// Every change is written at once, so a commit should cost one sync: a
+// write-ahead log with synchronous = FULL syncs the log once per commit (a
+// rollback journal syncs three times), survives a killed process with every
+// commit, and leaves a power cut some earlier consistent state. It needs a
+// writable folder even to read a store left in that mode. 4 KB pages waste
+// least on long notes in overflow pages (16 KB pages made a store of 10 KB
+// notes 70% larger and slower); mmap lets a load read the page cache
+// directly.
 constexpr int pageSize = 4096;
 constexpr const char *mmapPragma = "PRAGMA mmap_size = 268435456";
 constexpr int defaultBusyWaitMs = 1000;
@@ -200,9 +203,16 @@ bool SettingsStore::fail(const QString &doing, int rc)
             m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
         break;
     }
-    m_errorText =
-        QStringLiteral("Could not %1 the settings store %2: %3.").arg(doing, m_path, reason);
+    m_foundDamage = (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
+    failWith(reason,
+             QStringLiteral("Could not %1 the settings store %2: %3.").arg(doing, m_path, reason));
     return false;
+}
+
+void SettingsStore::failWith(const QString &reason, const QString &text)
+{
+    m_errorReason = reason;
+    m_errorText = text;
 }
 
 sqlite3_stmt *SettingsStore::statement(Statement which)
@@ -221,11 +231,13 @@ sqlite3_stmt *SettingsStore::statement(Statement which)
     return m_statements[which];
 }
 
-SettingsStore::OpenResult SettingsStore::open()
+SettingsStore::OpenResult SettingsStore::open(bool setAsideDamaged)
 {
     close();
     m_quarantinedPath.clear();
     m_errorText.clear();
+    m_errorReason.clear();
+    m_foundDamage = false;
     if (m_path.isEmpty()) {
         m_errorText = QStringLiteral("Could not open the settings store: no file name was given.");
         return OpenResult::Failed;
@@ -275,10 +287,13 @@ SettingsStore::OpenResult SettingsStore::open()
                           .arg(m_path, systemError(errno));
         return OpenResult::Failed;
     }
-    return openFile(true);
+    const OpenResult opened = openFile(setAsideDamaged, false);
+    if (m_errorReason.isEmpty())
+        m_errorReason = m_errorText;
+    return opened;
 }
 
-SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
+SettingsStore::OpenResult SettingsStore::openFile(bool setAsideDamaged, bool madeAfresh)
 {
     const QByteArray native = QFile::encodeName(m_path);
     const int rc = sqlite3_open_v2(native.constData(), &m_db,
@@ -300,8 +315,11 @@ SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
 
     switch (checkStore()) {
     case Check::Sound:
-        return allowQuarantine || m_quarantinedPath.isEmpty() ? OpenResult::Opened
-                                                              : OpenResult::Quarantined;
+        // After the check, which makes a new store's table: the text
+        // encoding can only be chosen before the log exists. In a read-only
+        // folder the store stays with its rollback journal and can be read.
+        sqlite3_exec(m_db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+        return madeAfresh ? OpenResult::Quarantined : OpenResult::Opened;
     case Check::Failed:
         close();
         return OpenResult::Failed;
@@ -309,8 +327,15 @@ SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
         break;
     }
     close();
-    if (!allowQuarantine) {
+    if (madeAfresh) {
         m_errorText = QStringLiteral("Could not make a new settings store %1.").arg(m_path);
+        return OpenResult::Failed;
+    }
+    if (!setAsideDamaged) {
+        m_foundDamage = true;
+        failWith(QStringLiteral("the store is damaged"),
+                 QStringLiteral("Could not use the settings store %1: the store is damaged.")
+                     .arg(m_path));
         return OpenResult::Failed;
     }
     if (!quarantine())
@@ -324,8 +349,7 @@ SettingsStore::OpenResult SettingsStore::openFile(bool allowQuarantine)
     }
     ::fchmod(fd, 0600);
     ::close(fd);
-    const OpenResult again = openFile(false);
-    return again == OpenResult::Opened ? OpenResult::Quarantined : again;
+    return openFile(false, true);
 }
 
 // Decides whether the open file is a sound store, makes the table in a new
@@ -497,6 +521,18 @@ bool SettingsStore::write(const QString &app, const QString &section, const QStr
     return rc == SQLITE_DONE || fail(QStringLiteral("write"), rc);
 }
 
+bool SettingsStore::remove(const QString &app, const QString &section, const QString &key)
+{
+    sqlite3_stmt *stmt = statement(DeleteKey);
+    if (!stmt)
+        return false;
+    int rc = SQLITE_MISUSE;
+    if (bindTexts(stmt, {&app, &section, &key}))
+        rc = sqlite3_step(stmt);
+    finish(stmt);
+    return rc == SQLITE_DONE || fail(QStringLiteral("write"), rc);
+}
+
 bool SettingsStore::replaceSection(const QString &app, const QString &section,
                                    const QList<Entry> &entries)
 {
@@ -531,15 +567,8 @@ bool SettingsStore::replaceSection(const QString &app, const QString &section,
         return fail(QStringLiteral("read"), rc);
 
     for (const QString &key : std::as_const(stale)) {
-        stmt = statement(DeleteKey);
-        if (!stmt)
+        if (!remove(app, section, key))
             return false;
-        rc = SQLITE_MISUSE;
-        if (bindTexts(stmt, {&app, &section, &key}))
-            rc = sqlite3_step(stmt);
-        finish(stmt);
-        if (rc != SQLITE_DONE)
-            return fail(QStringLiteral("write"), rc);
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (!same.at(i) && !write(app, section, entries.at(i).first, entries.at(i).second))

@@ -32,15 +32,20 @@ public:
     // Makes the folder (0700) and the file (0600) when missing, and takes
     // the group's and others' rights off an existing pair. A file that is
     // not a database or fails the integrity check is renamed beside itself
-    // with a time stamp (see quarantinedPath()) and a new store is made.
+    // with a time stamp (see quarantinedPath()) and a new store is made;
+    // without setAsideDamaged the open fails instead, leaving it alone.
     // Another program's lock is waited for until the busy wait runs out.
-    OpenResult open();
+    OpenResult open(bool setAsideDamaged = true);
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
     QString quarantinedPath() const { return m_quarantinedPath; }
-    // The reason of the last failure, in words a user can act on.
+    // The reason of the last failure, in words a user can act on, and that
+    // reason alone, without the store's name ("the disk is full; ...").
     QString errorText() const { return m_errorText; }
+    QString errorReason() const { return m_errorReason; }
+    // Whether the last failure found the file damaged.
+    bool foundDamage() const { return m_foundDamage; }
 
     // How long, from now, statements wait for another program's lock in all.
     void setBusyWait(int milliseconds);
@@ -49,6 +54,7 @@ public:
     std::optional<QList<Entry>> readSection(const QString &app, const QString &section);
     bool write(const QString &app, const QString &section, const QString &key,
                const QString &value);
+    bool remove(const QString &app, const QString &section, const QString &key);
     // Makes the section hold exactly these entries, as deleting it and
     // writing each would, but writes only the rows that differ.
     bool replaceSection(const QString &app, const QString &section, const QList<Entry> &entries);
@@ -66,18 +72,21 @@ private:
     enum class Check { Sound, Damaged, Failed };
     // The statements kept prepared for the life of a connection.
     enum Statement { ReadSection, Write, DeleteKey, Begin, Commit, Rollback, StatementCount };
-    OpenResult openFile(bool allowQuarantine);
+    OpenResult openFile(bool setAsideDamaged, bool madeAfresh);
     Check checkStore();
     bool createSchema();
     bool quarantine();
     sqlite3_stmt *statement(Statement which);
     bool fail(const QString &doing, int rc);
+    void failWith(const QString &reason, const QString &text);
     bool step(Statement which, const QString &doing);
     static int waitWhileBusy(void *store, int attempts);
 
     QString m_path;
     QString m_quarantinedPath;
     QString m_errorText;
+    QString m_errorReason;
+    bool m_foundDamage = false;
     QDeadlineTimer m_busyDeadline;
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_statements[StatementCount] = {};

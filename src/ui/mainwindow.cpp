@@ -44,6 +44,17 @@ MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
 {
     // Nothing else touches the session until readSettings() waits for this.
     m_pendingLoad = std::async(std::launch::async, [this] { return m_session.load(); });
+    // A failed write is told once in the status line, and so is its end;
+    // the changes stay in memory and go with the next write.
+    connect(&m_session, &Session::writesFailing, this, [this](const QString &reason) {
+        m_statusLine->setText(QStringLiteral("Changes not saved: %1").arg(reason));
+        m_statusLine->setToolTip(QStringLiteral("Quillbox keeps your changes and saves them with "
+                                                "the next change, or when it closes."));
+    });
+    connect(&m_session, &Session::writesSucceeding, this, [this] {
+        m_statusLine->setText(QStringLiteral("All changes saved"));
+        m_statusLine->setToolTip(QString());
+    });
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillbox 1.20"));
@@ -189,14 +200,18 @@ void MainWindow::createMenus()
     m_titleListSizes =
         new FontSizeMenu(QStringLiteral("&Mainlist"), QStringLiteral("mainlist_size"), this);
     m_titleListSizes->setObjectName(QStringLiteral("mainlistmenu"));
-    connect(m_titleListSizes, &FontSizeMenu::sizeChosen, this,
-            [this](int points) { setPointSize(m_titleList, points); });
+    connect(m_titleListSizes, &FontSizeMenu::sizeChosen, this, [this](int points) {
+        setPointSize(m_titleList, points);
+        writeChanges();
+    });
 
     m_noteTextSizes =
         new FontSizeMenu(QStringLiteral("maintextbox"), QStringLiteral("maintextbox_size"), this);
     m_noteTextSizes->setObjectName(QStringLiteral("maintextboxmenu"));
-    connect(m_noteTextSizes, &FontSizeMenu::sizeChosen, this,
-            [this](int points) { setPointSize(m_noteText, points); });
+    connect(m_noteTextSizes, &FontSizeMenu::sizeChosen, this, [this](int points) {
+        setPointSize(m_noteText, points);
+        writeChanges();
+    });
 }
 
 void MainWindow::drawPictures()
@@ -232,10 +247,22 @@ void MainWindow::reportLoadProblem()
         {QStringLiteral("quillbox"), m_loadProblem, Desktop::Buttons::Ok, Desktop::Icon::Warning});
 }
 
+Session::State MainWindow::currentState() const
+{
+    return {m_notebook.notes(), float(m_titleList->font().pointSizeF()),
+            float(m_noteText->font().pointSizeF())};
+}
+
+void MainWindow::writeChanges()
+{
+    // The session compares with what it wrote last, on its own thread: the
+    // window hands over the notes it shares and goes on.
+    m_session.write(currentState());
+}
+
 void MainWindow::writeSettings()
 {
-    const Session::State state{m_notebook.notes(), float(m_titleList->font().pointSizeF()),
-                               float(m_noteText->font().pointSizeF())};
+    const Session::State state = currentState();
     // A failed save is never silent; Cancel leaves the store as it was.
     while (!m_session.save(state)) {
         const auto answer =
@@ -297,6 +324,7 @@ void MainWindow::present(const NoteCommands::Outcome &outcome)
     }
     if (outcome.status)
         m_statusLine->setText(*outcome.status);
+    writeChanges();
 }
 
 void MainWindow::showCountLine()

@@ -85,6 +85,8 @@ private:
     void drawPictures();
     void readSettings();
     void writeSettings();
+    Session::State currentState() const;
+    void writeChanges();
     void endSession();
 
     void present(const NoteCommands::Outcome &outcome);

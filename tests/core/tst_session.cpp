@@ -1,13 +1,15 @@
-// Loading and saving the notes in the stored layout. Guards against: keys or
-// values that differ from the layout, stale keys after a note goes, odd
-// stored values read outside the rules, a failed read taken for "no notes"
-// and then saved over, a Retry that cannot succeed, and a store path made
-// from an unset HOME.
+// Loading, writing every change at once, and the last save, in the stored
+// layout. Guards against: keys or values that differ from the layout, stale
+// keys after a note goes, a change that waits for the end, a failed write
+// lost, repeated or not told, a damaged store written into, odd stored
+// values read outside the rules, a failed read taken for "no notes" and then
+// saved over, a Retry that cannot succeed, and a store path from no HOME.
 #include "core/session.h"
 #include "storefile.h"
 
 #include <QDir>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <pwd.h>
@@ -42,6 +44,71 @@ private slots:
         QCOMPARE(file.keys("notes"), QStringList({"notecontent1", "notetitle1"}));
         QVERIFY(second.save({{}, 8, 8}));
         QVERIFY(file.keys("notes").isEmpty());
+    }
+
+    // Each write is committed at once; one that fails is told once, and its
+    // changes go with the next write, in order.
+    void writesAtOnce()
+    {
+        StoreFile file;
+        file.seed(numberedNotes(3));
+        Session session(file.path());
+        Session::State state = session.load().state;
+        QSignalSpy failing(&session, &Session::writesFailing);
+        QSignalSpy succeeding(&session, &Session::writesSucceeding);
+        state.notes.removeFirst();
+        session.write(state);
+        session.waitForWrites();
+        QCOMPARE(file.keys("notes").join(' '),
+                 "notecontent1 notecontent2 notetitle1 notetitle2 temp");
+        QCOMPARE(file.value("general", "notetotal") + file.value("notes", "notetitle1"), "2t2");
+        QVERIFY(file.exec(
+            "CREATE TRIGGER no BEFORE INSERT ON settings BEGIN SELECT RAISE(ABORT, 'no'); END"));
+        for (const char *title : {"a", "b"}) {
+            state.notes.append(Note{title, "x"});
+            session.write(state);
+        }
+        session.waitForWrites();
+        QCOMPARE(failing.size(), 1);
+        QCOMPARE(failing[0][0].toString(), QStringLiteral("the store refused the change (no)"));
+        QVERIFY(file.exec("DROP TRIGGER no"));
+        state.titleListPoints = 12;
+        session.write(state);
+        session.waitForWrites();
+        QCOMPARE(succeeding.size(), 1);
+        QCOMPARE(file.value("notes", "notetitle3") + file.value("notes", "notetitle4") +
+                     file.value("general", "mainlistsize"),
+                 "ab12");
+    }
+
+    // A store found damaged while running is never written into; the last
+    // save fails once, then sets it aside and saves in a new store.
+    void damagedStoreIsNotWritten()
+    {
+        StoreFile file;
+        file.seed(numberedNotes(50));
+        Session session(file.path());
+        Session::State state = session.load().state;
+        QFile db(file.path());
+        QVERIFY(db.open(QIODevice::ReadWrite) && db.seek(4096));
+        db.write(QByteArray(int(db.size() - 4096), 'x'));
+        db.close();
+        const QByteArray damaged = [&db] {
+            return db.open(QIODevice::ReadOnly) ? db.readAll() : "";
+        }();
+        db.close();
+        QSignalSpy failing(&session, &Session::writesFailing);
+        state.notes.append(Note{"new", "x"});
+        session.write(state);
+        session.waitForWrites();
+        QCOMPARE(failing.value(0).value(0).toString(), QStringLiteral("the store is damaged"));
+        QVERIFY(db.open(QIODevice::ReadOnly) && db.readAll() == damaged);
+        db.close();
+        QVERIFY(!session.save(state));
+        QVERIFY(session.saveProblem().contains("damaged"));
+        QVERIFY(session.save(state));
+        QCOMPARE(file.value("general", "notetotal"), QStringLiteral("51"));
+        QCOMPARE(QDir(file.folder()).entryList({"settings.db.damaged-*"}).size(), 1);
     }
 
     void oddStoredValues_data()
@@ -84,7 +151,7 @@ private slots:
     {
         StoreFile file;
         file.seed(numberedNotes(2));
-        QVERIFY(file.exec("BEGIN EXCLUSIVE"));
+        QVERIFY(file.lock());
         Session session(file.path(), 100);
         const auto loaded = session.load();
         QCOMPARE(loaded.status, Session::LoadStatus::Failed);
@@ -92,13 +159,13 @@ private slots:
                      loaded.problem.contains("locked by another program"),
                  qPrintable(loaded.problem));
         QVERIFY(!session.save({{{"new", "3"}}, 8, 8}));
-        QVERIFY(file.exec("ROLLBACK"));
+        file.unlock();
         QVERIFY(session.save({{{"new", "3"}}, 8, 8}));
         QCOMPARE(file.value("notes", "notetitle1") + file.value("notes", "notetitle3"), "t1new");
     }
 
     // A store found read-only is opened afresh for every retry, so the save
-    // succeeds once the user has made it writable.
+    // succeeds once the user has made it writable; the notes it held are kept.
     void retryReopensTheStore()
     {
         StoreFile file;
@@ -107,12 +174,12 @@ private slots:
         if (!readOnly.isReadOnly())
             QSKIP("no way to make a folder read-only here");
         Session session(file.path());
-        QCOMPARE(session.load().state.notes.size(), 1);
-        QVERIFY(!session.save({numberedNotes(2), 8, 8}));
+        session.load();
+        QVERIFY(!session.save({{{"new", "b"}}, 8, 8}));
         QVERIFY2(session.saveProblem().contains("read-only"), qPrintable(session.saveProblem()));
         readOnly.release();
-        QVERIFY(session.save({numberedNotes(2), 8, 8}));
-        QCOMPARE(file.value("general", "notetotal"), QStringLiteral("2"));
+        QVERIFY(session.save({{{"new", "b"}}, 8, 8}));
+        QCOMPARE(file.value("notes", "notetitle1") + file.value("notes", "notetitle2"), "t1new");
     }
 
     void defaultStorePath_data()

@@ -164,5 +164,23 @@ check_notes() {
         shift 2
     done
     check_eq "notes saved" "$(sql "SELECT key || '=' || quote(value) FROM settings WHERE app='$APP' AND section='notes'
-        ORDER BY key;")" "$bodies${titles%$'\n'}"
+        AND key != 'temp' ORDER BY key;")" "$bodies${titles%$'\n'}"
+}
+
+# seed_500 FILE: a store of 500 notes of 10 KB, as another program could make it.
+seed_500() {
+    {
+        echo "PRAGMA encoding = 'UTF-16le'; BEGIN;"
+        echo "CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
+        echo "  value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;"
+        echo "INSERT INTO settings VALUES ('$APP', 'general', 'notetotal', '500');"
+        echo "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 500)"
+        echo "INSERT INTO settings SELECT '$APP', 'notes', 'note' || x || k, hex(randomblob(5120))"
+        echo "  FROM n, (SELECT 'title' AS x UNION SELECT 'content'); COMMIT;"
+    } | sqlite3 "$1" || fail "could not seed 500 notes in $1"
+}
+# digest FILE FROM: a digest of the notes of a store in their order, from note FROM on.
+digest() {
+    sqlite3 "$1" "SELECT value FROM settings WHERE section='notes' AND key != 'temp' AND
+        CAST(ltrim(key, 'notecilt') AS INTEGER) >= $2 ORDER BY CAST(ltrim(key, 'notecilt') AS INTEGER), key" | md5sum
 }

@@ -11,6 +11,7 @@ check_eq "main window title" "$(xdotool getwindowname "$QBX_WID")" "Quillbox 1.2
 expect_frame "$QBX_WID" "framed 180 wide, at least 300 high" 'FW == 180 && FH >= 300'
 close_main
 check_notes
+check_eq "the running mark, removed by a clean end" "$(store_get notes temp)" ""
 check_eq "sizes" "$(store_get general mainlistsize)$(store_get general maintextboxsize)" "8#8#"
 check_eq "modes of the store and its folder" "$(stat -c %a "$DB" "${DB%/*}" | xargs)" "600 700"
 

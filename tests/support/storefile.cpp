@@ -57,6 +57,12 @@ QStringList StoreFile::keys(const QString &section) const
                  {QStringLiteral("qbxlm120"), section});
 }
 
+void StoreFile::unlock()
+{
+    sqlite3_close(m_db);
+    m_db = nullptr;
+}
+
 bool StoreFile::exec(const char *sql)
 {
     if (!m_db && sqlite3_open(path().toUtf8().constData(), &m_db) != SQLITE_OK)

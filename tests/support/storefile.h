@@ -18,9 +18,16 @@ public:
     // The value under "qbxlm120", section, key; a null text when absent.
     QString value(const QString &section, const QString &key) const;
     QStringList keys(const QString &section) const;
-    // Runs SQL on a connection of its own, kept open until the next call or
-    // the end: "BEGIN EXCLUSIVE" holds the store locked.
+    // Runs SQL on a connection of its own, kept open until unlock() or the end.
     bool exec(const char *sql);
+    // Holds the store locked against readers and writers, as another
+    // program can, until unlock().
+    bool lock()
+    {
+        return exec(
+            "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM settings WHERE 0");
+    }
+    void unlock();
     // The notes saved by the program's own session code.
     void seed(const QList<Note> &notes, float titleListPoints = 8, float noteTextPoints = 8) const;
 

@@ -242,21 +242,23 @@ private slots:
         QVERIFY(!about->isVisible());
     }
 
-    // The exit saves once; nothing after the end saves again. A store that
-    // cannot be used is told once the window shows; the exit then asks Retry
-    // or Cancel, and a close meanwhile waits.
-    void exitSavesOnceAndNeverSilently()
+    // A failed write is told in the status line, and so is its end; the exit
+    // saves once, asks Retry or Cancel when it fails, and a close meanwhile
+    // waits; nothing after the end saves again.
+    void writeFailuresAreNeverSilent()
     {
         Window w;
-        QVERIFY(QDir(w.file.folder()).removeRecursively() && QDir().mkpath(w.file.path()));
+        QVERIFY(w.file.exec(
+            "CREATE TRIGGER no BEFORE INSERT ON settings BEGIN SELECT RAISE(ABORT, 'x'); END"));
         w.desktop.clipboard = "kept";
         w.click("but4");
+        QTRY_COMPARE(w.label("status"), "Changes not saved: the store refused the change (x)");
         QSignalSpy finished(&w.window, &MainWindow::finished);
         w.desktop.answers = {Desktop::Answer::Retry, Desktop::Answer::Retry};
         w.desktop.whileOpen = [&w] {
             w.window.close();
             if (w.desktop.messages.size() == 2)
-                QDir().rmdir(w.file.path());
+                w.file.exec("DROP TRIGGER no");
         };
         w.click("icons5");
         QCOMPARE(w.desktop.messages.size(), 2);
