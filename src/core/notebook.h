@@ -24,6 +24,10 @@ public:
 
     // Appends a note; refuses (false) an empty title or a full notebook.
     bool add(const Note &note);
+    // Gives the notes still waiting for their bodies the ones read from the
+    // store, by the place each had there.
+    void fillBodies(const QList<QString> &bodiesAsStored);
+    bool hasPendingBodies() const;
     void setBody(int index, const QString &body);
     void rename(int index, const QString &title);
     void remove(int index);

@@ -121,21 +121,36 @@ QString Session::defaultStorePath()
 
 Session::LoadResult Session::load()
 {
+    // The start reads what the window shows first: the font sizes and the
+    // titles. Bodies and the scan for damage come after, on the session's
+    // own thread.
     m_store.setBusyWait(m_busyWaitMs);
-    const SettingsStore::OpenResult opened = m_store.open();
+    SettingsStore::OpenResult opened = m_store.open(SettingsStore::Scan::None);
     std::optional<State> state;
     if (opened != SettingsStore::OpenResult::Failed)
-        state = readState(true);
+        state = readState(false);
+    if (!state && m_store.foundDamage()) {
+        // Damaged past reading: set aside, and a new store in its place.
+        opened = m_store.open(SettingsStore::Scan::Full);
+        if (opened != SettingsStore::OpenResult::Failed)
+            state = readState(false);
+    }
     if (!state) {
         // Not loaded: the exit save must not write over notes it never saw.
         m_store.close();
         return {LoadStatus::Failed, {}, cannotOpenProblem()};
     }
+    // A mark left by a session that did not end, and so did not remove it,
+    // earns the full scan.
+    const auto mark =
+        m_store.readSection(application, notesSection, runningKey, runningKey + QChar(1));
+    m_endedUncleanly = mark && !mark->isEmpty();
+    // A store that cannot take the mark can still be read; its save will
+    // say what is wrong.
+    m_store.write(application, notesSection, runningKey, QStringLiteral("-"));
+    m_store.close();
     m_loaded = true;
     m_written = *state;
-    // The writer opens the store again on its own thread, and checks it
-    // then: a store found damaged while running is never written into.
-    m_store.close();
     if (opened == SettingsStore::OpenResult::Quarantined)
         return {LoadStatus::StoreReplaced, *state,
                 QStringLiteral("The notes store %1 was damaged and has been kept aside as %2. "
@@ -144,7 +159,7 @@ Session::LoadResult Session::load()
     return {LoadStatus::Loaded, *state, {}};
 }
 
-std::optional<Session::State> Session::readState(bool markRunning)
+std::optional<Session::State> Session::readState(bool withBodies)
 {
     const auto generalEntries = m_store.readSection(application, general);
     if (!generalEntries)
@@ -154,26 +169,94 @@ std::optional<Session::State> Session::readState(bool markRunning)
     const int count = countFromText(values.value(countKey, QStringLiteral("0")));
     state.titleListPoints = sizeFromText(values.value(titleListSizeKey, QStringLiteral("8")));
     state.noteTextPoints = sizeFromText(values.value(noteTextSizeKey, QStringLiteral("8")));
-    // A store that cannot take the mark can still be read; its save will
-    // say what is wrong.
-    if (markRunning)
-        m_store.write(application, notesSection, runningKey, QStringLiteral("-"));
     if (count == 0)
         return state;
+    // The keys sort "notecontent..." before "notetitle...": the titles are
+    // one range of the table, read without touching a body.
+    const auto titles = readNumbered(titleKey, count, QStringLiteral("Your note"));
+    const auto bodies = withBodies ? readNumbered(bodyKey, count, QStringLiteral("note"))
+                                   : std::optional<QList<QString>>(QList<QString>());
+    if (!titles || !bodies)
+        return std::nullopt;
+    state.notes.reserve(count);
+    for (int i = 0; i < count; ++i)
+        state.notes.append(
+            {titles->at(i), withBodies ? bodies->at(i) : QString(), withBodies ? -1 : i});
+    return state;
+}
 
-    reserveHeap(m_store.bytesInUse());
-    const auto noteEntries = m_store.readSection(application, notesSection);
+std::optional<QList<QString>> Session::readNumbered(const QString &prefix, int count,
+                                                    const QString &missing)
+{
+    const auto entries = m_store.readSection(
+        application, notesSection, prefix, prefix.chopped(1) + QChar(prefix.back().unicode() + 1));
     // The texts now live in our strings; the file's pages read to make them
     // would otherwise stay mapped as a second copy of every note.
     m_store.releaseMemory();
-    if (!noteEntries)
+    if (!entries)
         return std::nullopt;
-    const QHash<QString, QString> stored = toHash(*noteEntries);
-    state.notes.reserve(count);
-    for (int k = 1; k <= count; ++k) {
-        const QString index = QString::number(k);
-        state.notes.append({stored.value(titleKey + index, QStringLiteral("Your note")),
-                            stored.value(bodyKey + index, QStringLiteral("note"))});
+    QList<QString> texts(count, missing);
+    for (const auto &[key, value] : *entries) {
+        bool isNumber = false;
+        const int k = QStringView(key).mid(prefix.size()).toInt(&isNumber);
+        // Only the canonical key counts: "notetitle01" is not note 1's.
+        if (isNumber && k >= 1 && k <= count &&
+            key.size() == prefix.size() + QString::number(k).size())
+            texts[k - 1] = value;
+    }
+    return texts;
+}
+
+void Session::loadBodies()
+{
+    const std::lock_guard lock(m_mutex);
+    if (!m_writer.joinable())
+        m_writer = std::thread(&Session::runWriter, this);
+}
+
+QList<QString> Session::waitForBodies()
+{
+    loadBodies();
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_bodiesTried; });
+    return m_bodies;
+}
+
+bool Session::readBodies()
+{
+    if (!m_loaded || m_bodiesRead)
+        return true;
+    m_store.setBusyWait(m_busyWaitMs);
+    // The scan for damage, off the start: a full one after a session that
+    // did not end, every page otherwise.
+    const auto scan = m_endedUncleanly ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick;
+    if (m_store.open(scan, false) == SettingsStore::OpenResult::Failed) {
+        if (!m_store.foundDamage())
+            return false;
+        // Never written into again; what can still be read is kept.
+        m_damaged = true;
+        m_store.open(SettingsStore::Scan::None, false);
+    }
+    reserveHeap(m_store.bytesInUse());
+    const auto bodies = readNumbered(bodyKey, int(m_written.notes.size()), QStringLiteral("note"));
+    if (m_damaged)
+        m_store.close();
+    if (!bodies && !m_damaged)
+        return false;
+    m_bodies = bodies.value_or(QList<QString>(m_written.notes.size()));
+    m_written = resolved(m_written);
+    m_bodiesRead = true;
+    emit bodiesRead(m_bodies);
+    return !m_damaged;
+}
+
+Session::State Session::resolved(State state) const
+{
+    for (Note &note : state.notes) {
+        if (!note.hasBody()) {
+            note.body = m_bodies.value(note.pendingBody);
+            note.pendingBody = -1;
+        }
     }
     return state;
 }
@@ -198,6 +281,13 @@ void Session::waitForWrites()
 void Session::runWriter()
 {
     std::unique_lock lock(m_mutex);
+    m_writing = true;
+    lock.unlock();
+    report(readBodies());
+    lock.lock();
+    m_writing = false;
+    m_bodiesTried = true;
+    m_idle.notify_all();
     for (;;) {
         m_wake.wait(lock, [this] { return m_stopping || !m_pending.empty(); });
         if (m_pending.empty())
@@ -206,18 +296,24 @@ void Session::runWriter()
         m_pending.pop_front();
         m_writing = true;
         lock.unlock();
-        const bool wasFailing = m_failing;
-        m_failing = !writeChanges(state);
-        // Told once when writes start failing, and once when they work again.
-        if (m_failing && !wasFailing)
-            emit writesFailing(m_store.errorReason());
-        if (!m_failing && wasFailing)
-            emit writesSucceeding();
+        // Bodies that could not be read at first are read before a write.
+        report(readBodies() && writeChanges(resolved(state)));
         lock.lock();
         m_writing = false;
         if (m_pending.empty())
             m_idle.notify_all();
     }
+}
+
+void Session::report(bool succeeded)
+{
+    // Told once when writes start failing, and once when they work again.
+    const bool wasFailing = m_failing;
+    m_failing = !succeeded;
+    if (m_failing && !wasFailing)
+        emit writesFailing(m_store.errorReason());
+    if (!m_failing && wasFailing)
+        emit writesSucceeding();
 }
 
 bool Session::writeChanges(const State &state)
@@ -255,7 +351,8 @@ bool Session::writeChanges(const State &state)
         return true;
 
     m_store.setBusyWait(m_busyWaitMs);
-    bool written = (m_store.isOpen() || m_store.open(false) != SettingsStore::OpenResult::Failed) &&
+    bool written = (m_store.isOpen() || m_store.open(SettingsStore::Scan::Quick, false) !=
+                                            SettingsStore::OpenResult::Failed) &&
                    m_store.begin();
     for (const auto &[key, value] : std::as_const(generalWrites))
         written = written && m_store.write(application, general, key, value);
@@ -279,6 +376,8 @@ bool Session::save(const State &state)
 {
     waitForWrites();
     m_store.setBusyWait(m_busyWaitMs);
+    if (!readBodies())
+        return false;
     if (m_damaged) {
         // Told as a failed save; a retry sets the damaged file aside and
         // saves the notes in a new store.
@@ -287,11 +386,11 @@ bool Session::save(const State &state)
     }
     if (!m_store.isOpen() && m_store.open() == SettingsStore::OpenResult::Failed)
         return false;
-    State written = state;
+    State written = resolved(state);
     if (!m_loaded) {
         // Keep the notes the store holds ahead of this session's rather than
         // save over notes this run never saw.
-        const std::optional<State> kept = readState(false);
+        const std::optional<State> kept = readState(true);
         if (!kept) {
             m_store.close();
             return false;

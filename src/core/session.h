@@ -50,8 +50,14 @@ public:
     // $XDG_CONFIG_HOME/quillbox/settings.db, by default under the home folder.
     static QString defaultStorePath();
 
-    // May run on another thread, as long as nothing else uses the session.
+    // The font sizes and the titles; every note's body is pending. May run
+    // on another thread, as long as nothing else uses the session.
     LoadResult load();
+    // Reads the bodies on the session's own thread, after scanning the store
+    // for damage, and sends them with bodiesRead(). Returns at once.
+    Q_INVOKABLE void loadBodies();
+    // Returns once the bodies have been read, or could not be, and gives them.
+    QList<QString> waitForBodies();
 
     // Writes what changed since the last state written, as one transaction,
     // on the session's own thread; returns at once. States are written in
@@ -69,6 +75,8 @@ public:
     QString storePath() const { return m_store.path(); }
 
 signals:
+    // The bodies of the notes load() gave, by their place in the store.
+    void bodiesRead(const QList<QString> &bodies);
     // Changes could not be written; they are kept and tried again with the
     // next change and at the end. Sent once until writes succeed again.
     void writesFailing(const QString &reason);
@@ -76,18 +84,26 @@ signals:
 
 private:
     void runWriter();
+    bool readBodies();
+    State resolved(State state) const;
+    void report(bool succeeded);
     bool writeChanges(const State &state);
-    std::optional<State> readState(bool markRunning);
+    std::optional<State> readState(bool withBodies);
+    std::optional<QList<QString>> readNumbered(const QString &prefix, int count,
+                                               const QString &missing);
     bool writeState(const State &state);
     QString cannotOpenProblem() const;
 
     SettingsStore m_store;
     int m_busyWaitMs;
     bool m_loaded = false;
+    bool m_endedUncleanly = false;
     bool m_damaged = false;
 
     // The writer thread's; before it starts, the loading thread's.
     State m_written;
+    QList<QString> m_bodies; // as stored when the session began
+    bool m_bodiesRead = false;
     bool m_failing = false;
 
     std::mutex m_mutex;
@@ -95,6 +111,7 @@ private:
     std::condition_variable m_idle;
     std::deque<State> m_pending;
     bool m_writing = false;
+    bool m_bodiesTried = false;
     bool m_stopping = false;
     std::thread m_writer;
 };

@@ -23,6 +23,7 @@ namespace
 
 const char *const statementSql[] = {
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2",
+    "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2 AND key >= ?3 AND key < ?4",
     "INSERT OR REPLACE INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4)",
     "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
     "BEGIN IMMEDIATE",
@@ -231,7 +232,7 @@ sqlite3_stmt *SettingsStore::statement(Statement which)
     return m_statements[which];
 }
 
-SettingsStore::OpenResult SettingsStore::open(bool setAsideDamaged)
+SettingsStore::OpenResult SettingsStore::open(Scan scan, bool setAsideDamaged)
 {
     close();
     m_quarantinedPath.clear();
@@ -287,13 +288,13 @@ SettingsStore::OpenResult SettingsStore::open(bool setAsideDamaged)
                           .arg(m_path, systemError(errno));
         return OpenResult::Failed;
     }
-    const OpenResult opened = openFile(setAsideDamaged, false);
+    const OpenResult opened = openFile(scan, setAsideDamaged, false);
     if (m_errorReason.isEmpty())
         m_errorReason = m_errorText;
     return opened;
 }
 
-SettingsStore::OpenResult SettingsStore::openFile(bool setAsideDamaged, bool madeAfresh)
+SettingsStore::OpenResult SettingsStore::openFile(Scan scan, bool setAsideDamaged, bool madeAfresh)
 {
     const QByteArray native = QFile::encodeName(m_path);
     const int rc = sqlite3_open_v2(native.constData(), &m_db,
@@ -313,7 +314,7 @@ SettingsStore::OpenResult SettingsStore::openFile(bool setAsideDamaged, bool mad
     sqlite3_exec(m_db, mmapPragma, nullptr, nullptr, nullptr);
     sqlite3_exec(m_db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
 
-    switch (checkStore()) {
+    switch (checkStore(scan)) {
     case Check::Sound:
         // After the check, which makes a new store's table: the text
         // encoding can only be chosen before the log exists. In a read-only
@@ -349,13 +350,13 @@ SettingsStore::OpenResult SettingsStore::openFile(bool setAsideDamaged, bool mad
     }
     ::fchmod(fd, 0600);
     ::close(fd);
-    return openFile(false, true);
+    return openFile(scan, false, true);
 }
 
 // Decides whether the open file is a sound store, makes the table in a new
 // (empty) database, and tells damage (set it aside) from a failure to look
 // (a lock, a disk error: leave the file alone).
-SettingsStore::Check SettingsStore::checkStore()
+SettingsStore::Check SettingsStore::checkStore(Scan scan)
 {
     auto classify = [this](int rc) {
         const int primary = rc & 0xff;
@@ -370,21 +371,24 @@ SettingsStore::Check SettingsStore::checkStore()
         return sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr);
     };
 
-    int rc = prepare("PRAGMA integrity_check(1)");
-    if (rc != SQLITE_OK)
-        return classify(rc);
-    rc = sqlite3_step(stmt);
-    bool sound = false;
-    if (rc == SQLITE_ROW) {
-        const unsigned char *text = sqlite3_column_text(stmt, 0);
-        sound = text && std::strcmp(reinterpret_cast<const char *>(text), "ok") == 0;
-        rc = SQLITE_DONE;
+    int rc = SQLITE_OK;
+    if (scan != Scan::None) {
+        rc = prepare(scan == Scan::Full ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)");
+        if (rc != SQLITE_OK)
+            return classify(rc);
+        rc = sqlite3_step(stmt);
+        bool sound = false;
+        if (rc == SQLITE_ROW) {
+            const unsigned char *text = sqlite3_column_text(stmt, 0);
+            sound = text && std::strcmp(reinterpret_cast<const char *>(text), "ok") == 0;
+            rc = SQLITE_DONE;
+        }
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_DONE)
+            return classify(rc);
+        if (!sound)
+            return Check::Damaged;
     }
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE)
-        return classify(rc);
-    if (!sound)
-        return Check::Damaged;
 
     rc =
         prepare("SELECT (SELECT count(*) FROM sqlite_schema),"
@@ -489,14 +493,17 @@ bool SettingsStore::quarantine()
 }
 
 std::optional<QList<SettingsStore::Entry>> SettingsStore::readSection(const QString &app,
-                                                                      const QString &section)
+                                                                      const QString &section,
+                                                                      const QString &from,
+                                                                      const QString &to)
 {
-    sqlite3_stmt *stmt = statement(ReadSection);
+    const bool range = !from.isNull();
+    sqlite3_stmt *stmt = statement(range ? ReadRange : ReadSection);
     if (!stmt)
         return std::nullopt;
     QList<Entry> entries;
     int rc = SQLITE_MISUSE;
-    if (bindTexts(stmt, {&app, &section})) {
+    if (range ? bindTexts(stmt, {&app, &section, &from, &to}) : bindTexts(stmt, {&app, &section})) {
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
             entries.emplace_back(columnText(stmt, 0), columnText(stmt, 1));
     }

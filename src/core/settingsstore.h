@@ -18,6 +18,11 @@ class SettingsStore
 public:
     using Entry = std::pair<QString, QString>; // key, value
 
+    // How much of the file an open reads to find damage: nothing (damage
+    // then shows when a damaged page is read), every page, or every page
+    // and index against its table.
+    enum class Scan { None, Quick, Full };
+
     enum class OpenResult {
         Opened,      // an existing store, or a new empty one
         Quarantined, // the file was not a sound store: set aside, a new one made
@@ -31,11 +36,12 @@ public:
 
     // Makes the folder (0700) and the file (0600) when missing, and takes
     // the group's and others' rights off an existing pair. A file that is
-    // not a database or fails the integrity check is renamed beside itself
-    // with a time stamp (see quarantinedPath()) and a new store is made;
-    // without setAsideDamaged the open fails instead, leaving it alone.
-    // Another program's lock is waited for until the busy wait runs out.
-    OpenResult open(bool setAsideDamaged = true);
+    // not a database, not a store, or damaged by the scan's measure is
+    // renamed beside itself with a time stamp (see quarantinedPath()) and a
+    // new store is made; without setAsideDamaged the open fails instead,
+    // leaving it alone. Another program's lock is waited for until the busy
+    // wait runs out.
+    OpenResult open(Scan scan = Scan::Full, bool setAsideDamaged = true);
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
@@ -50,8 +56,11 @@ public:
     // How long, from now, statements wait for another program's lock in all.
     void setBusyWait(int milliseconds);
 
-    // Every key and value of a section; nothing when the read failed.
-    std::optional<QList<Entry>> readSection(const QString &app, const QString &section);
+    // Every key and value of a section, or of its keys from `from` up to,
+    // not including, `to`; nothing when the read failed.
+    std::optional<QList<Entry>> readSection(const QString &app, const QString &section,
+                                            const QString &from = QString(),
+                                            const QString &to = QString());
     bool write(const QString &app, const QString &section, const QString &key,
                const QString &value);
     bool remove(const QString &app, const QString &section, const QString &key);
@@ -71,9 +80,18 @@ public:
 private:
     enum class Check { Sound, Damaged, Failed };
     // The statements kept prepared for the life of a connection.
-    enum Statement { ReadSection, Write, DeleteKey, Begin, Commit, Rollback, StatementCount };
-    OpenResult openFile(bool setAsideDamaged, bool madeAfresh);
-    Check checkStore();
+    enum Statement {
+        ReadSection,
+        ReadRange,
+        Write,
+        DeleteKey,
+        Begin,
+        Commit,
+        Rollback,
+        StatementCount
+    };
+    OpenResult openFile(Scan scan, bool setAsideDamaged, bool madeAfresh);
+    Check checkStore(Scan scan);
     bool createSchema();
     bool quarantine();
     sqlite3_stmt *statement(Statement which);

@@ -51,6 +51,12 @@ MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
         m_statusLine->setToolTip(QStringLiteral("Quillbox keeps your changes and saves them with "
                                                 "the next change, or when it closes."));
     });
+    connect(&m_session, &Session::bodiesRead, this, [this](const QList<QString> &bodies) {
+        m_notebook.fillBodies(bodies);
+        // A note picked before its body was read shows it now.
+        if (m_awaitingBody)
+            showPickedNote();
+    });
     connect(&m_session, &Session::writesSucceeding, this, [this] {
         m_statusLine->setText(QStringLiteral("All changes saved"));
         m_statusLine->setToolTip(QString());
@@ -340,8 +346,11 @@ int MainWindow::pickedRow() const
 
 void MainWindow::showPickedNote()
 {
-    // Unsaved edits in the box give way without a question.
-    m_noteText->setPlainText(m_commands.bodyAt(pickedRow()));
+    // Unsaved edits in the box give way without a question. A body not read
+    // yet shows as soon as it is.
+    const QString body = m_commands.bodyAt(pickedRow());
+    m_awaitingBody = body.isNull() && pickedRow() >= 0;
+    m_noteText->setPlainText(body);
 }
 
 void MainWindow::renamePickedNote()
@@ -351,6 +360,9 @@ void MainWindow::renamePickedNote()
 
 void MainWindow::search()
 {
+    // Every body takes part: wait for those not read yet.
+    if (m_notebook.hasPendingBodies())
+        m_notebook.fillBodies(m_session.waitForBodies());
     present(m_commands.search(m_searchField->text()));
 }
 
@@ -533,6 +545,8 @@ void MainWindow::showEvent(QShowEvent *event)
     if (QWindow *handle = windowHandle(); handle && !m_followsScreen) {
         m_followsScreen = true;
         connect(handle, &QWindow::screenChanged, this, &MainWindow::drawPictures);
+        // The bodies are read once the window is up, not on the way there.
+        QMetaObject::invokeMethod(&m_session, "loadBodies", Qt::QueuedConnection);
     }
 }
 

@@ -137,6 +137,7 @@ private:
     FontSizeMenu *m_noteTextSizes = nullptr;
     std::unique_ptr<AboutDialog> m_about;
 
+    bool m_awaitingBody = false;
     bool m_saving = false;
     bool m_ended = false;
     bool m_frameKnown = false;

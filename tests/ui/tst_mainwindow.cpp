@@ -166,7 +166,7 @@ private slots:
         Window w;
         w.find<QLabel>("Label1")->clear();
         w.clickRow(1);
-        QCOMPARE(w.text()->toPlainText(), QStringLiteral("b2"));
+        QTRY_COMPARE(w.text()->toPlainText(), QStringLiteral("b2"));
         w.text()->setPlainText("edited");
         QTest::keyClicks(w.find("searchbox"), " b3");
         w.desktop.clipboard = "pasted";
@@ -184,6 +184,22 @@ private slots:
         QTEST(w.text()->toPlainText(), "text");
         QCOMPARE(w.list()->selectedItems().size(), button == "but2" || button.size() > 4 ? 0 : 1);
         QCOMPARE(w.desktop.clipboard, button == "but5" ? "edited" : "pasted");
+    }
+
+    // The bodies are read after the window shows; one picked before that
+    // shows once it is read.
+    void bodyPickedBeforeItIsRead()
+    {
+        StoreFile file;
+        file.seed(numberedNotes(3));
+        FakeDesktop desktop;
+        MainWindow window(file.path(), &desktop);
+        window.show();
+        auto *list = window.findChild<QListWidget *>("mainlist");
+        list->setCurrentRow(2);
+        auto *text = window.findChild<QPlainTextEdit *>("maintextbox");
+        QCOMPARE(text->toPlainText(), QString());
+        QTRY_COMPARE(text->toPlainText(), QStringLiteral("b3"));
     }
 
     void fontSizeMenus()
