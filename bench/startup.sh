@@ -106,24 +106,28 @@ alive() {
 
 # ------------------------------------------------------------ the seeded store
 
-SEEDED=$WORK/seeded.db
-{
-    echo "PRAGMA page_size = 4096;"
-    echo "PRAGMA encoding = 'UTF-16le';"
-    echo "CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
-    echo "  value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;"
-    echo "PRAGMA user_version = 1;"
-    echo "BEGIN;"
-    echo "INSERT INTO settings VALUES ('qbxlm120', 'general', 'notetotal', '$NOTES');"
-    echo "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < $NOTES)"
-    echo "INSERT INTO settings SELECT 'qbxlm120', 'notes', 'notetitle' || k, 'Note ' || k FROM n;"
-    echo "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < $NOTES)"
-    echo "INSERT INTO settings SELECT 'qbxlm120', 'notes', 'notecontent' || k,"
-    echo "  substr(hex(randomblob($BODY_CHARS / 2)), 1, $BODY_CHARS) FROM n;"
-    echo "COMMIT;"
-} | sqlite3 "$SEEDED" || die "could not seed $SEEDED"
-[[ $(sqlite3 "$SEEDED" "SELECT count(*) FROM settings WHERE key LIKE 'notecontent%' AND length(value) = $BODY_CHARS") == "$NOTES" ]] ||
-    die "the seeded store does not hold $NOTES notes of $BODY_CHARS characters"
+# seed FILE BODY_CHARS: 500 notes with bodies of that many characters.
+seed() {
+    {
+        echo "PRAGMA page_size = 4096;"
+        echo "PRAGMA encoding = 'UTF-16le';"
+        echo "CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
+        echo "  value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;"
+        echo "PRAGMA user_version = 1;"
+        echo "BEGIN;"
+        echo "INSERT INTO settings VALUES ('qbxlm120', 'general', 'notetotal', '$NOTES');"
+        echo "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < $NOTES)"
+        echo "INSERT INTO settings SELECT 'qbxlm120', 'notes', 'notetitle' || k, 'Note ' || k FROM n;"
+        echo "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < $NOTES)"
+        echo "INSERT INTO settings SELECT 'qbxlm120', 'notes', 'notecontent' || k,"
+        echo "  substr(hex(randomblob($2 / 2)), 1, $2) FROM n;"
+        echo "COMMIT;"
+    } | sqlite3 "$1" || die "could not seed $1"
+    [[ $(sqlite3 "$1" "SELECT count(*) FROM settings WHERE key LIKE 'notecontent%' AND length(value) = $2") == "$NOTES" ]] ||
+        die "the seeded store does not hold $NOTES notes of $2 characters"
+}
+seed "$WORK/seeded.db" 10240
+seed "$WORK/seeded64.db" 65536
 
 # ------------------------------------------------------------ X and openbox
 
@@ -175,9 +179,9 @@ measure() {
     start_x
     home=$(mktemp -d "$WORK/home.XXXXXX") || die "mktemp"
     mkdir -m 700 "$home/.config" "$home/run"
-    if [[ $seed == seeded ]]; then
+    if [[ $seed != none ]]; then
         mkdir -m 700 "$home/.config/quillbox"
-        cp "$SEEDED" "$home/.config/quillbox/settings.db"
+        cp "$WORK/$seed.db" "$home/.config/quillbox/settings.db"
         chmod 600 "$home/.config/quillbox/settings.db"
         # On disk, as a save of Quillbox's own leaves it; otherwise the first
         # sync at start would write out the whole fresh copy.
@@ -226,13 +230,13 @@ median() { tr ' ' '\n' <<<"$*" | sort -n | awk '{ v[NR] = $1 } END { print v[int
 minimum() { tr ' ' '\n' <<<"$*" | sort -n | head -n 1; }
 maximum() { tr ' ' '\n' <<<"$*" | sort -n | tail -n 1; }
 
-PROGRAMS=(floor_empty floor_label floor_list quillbox_empty quillbox_500)
+PROGRAMS=(floor_empty floor_label floor_list quillbox_empty quillbox_500 quillbox_500x64)
 declare -A BIN=([floor_empty]=$FLOOR_EMPTY [floor_label]=$FLOOR_LABEL [floor_list]=$FLOOR_LIST
-    [quillbox_empty]=$QBX [quillbox_500]=$QBX)
+    [quillbox_empty]=$QBX [quillbox_500]=$QBX [quillbox_500x64]=$QBX)
 declare -A TITLE=([floor_empty]='^Floor empty$' [floor_label]='^Floor label$' [floor_list]='^Floor list$'
-    [quillbox_empty]='^Quillbox 1\.20$' [quillbox_500]='^Quillbox 1\.20$')
+    [quillbox_empty]='^Quillbox 1\.20$' [quillbox_500]='^Quillbox 1\.20$' [quillbox_500x64]='^Quillbox 1\.20$')
 declare -A SEED=([floor_empty]=none [floor_label]=none [floor_list]=none [quillbox_empty]=none
-    [quillbox_500]=seeded)
+    [quillbox_500]=seeded [quillbox_500x64]=seeded64)
 for entry in ${COMPARE:-}; do
     name=${entry%%=*}
     [[ -x ${entry#*=} ]] || die "COMPARE: ${entry#*=} is not an executable"
@@ -284,11 +288,15 @@ verdict "empty store: start / floor_empty start" \
     "$(awk -v a="${MED_START[quillbox_empty]}" -v b="${MED_START[floor_empty]}" 'BEGIN { print a / b }')" 1.2 x
 verdict "empty store: Pss - floor_empty Pss" \
     "$(awk -v a="${MED_PSS[quillbox_empty]}" -v b="${MED_PSS[floor_empty]}" 'BEGIN { print (a - b) / 1024 }')" 4 MB
-verdict "500 notes: start / floor_list start" \
-    "$(awk -v a="${MED_START[quillbox_500]}" -v b="${MED_START[floor_list]}" 'BEGIN { print a / b }')" 1.3 x
-verdict "500 notes: Pss - floor_list Pss" \
+verdict "500 notes of 10 KB: start / floor_list start" \
+    "$(awk -v a="${MED_START[quillbox_500]}" -v b="${MED_START[floor_list]}" 'BEGIN { print a / b }')" 1.1 x
+verdict "500 notes of 10 KB: Pss - floor_list Pss" \
     "$(awk -v a="${MED_PSS[quillbox_500]}" -v b="${MED_PSS[floor_list]}" 'BEGIN { print (a - b) / 1024 }')" 15 MB
-verdict "500 notes: close, save included" "${MED_CLOSE[quillbox_500]}" 100 ms
+verdict "500 notes of 10 KB: close, save included" "${MED_CLOSE[quillbox_500]}" 100 ms
+verdict "500 notes of 64 KB: start / floor_list start" \
+    "$(awk -v a="${MED_START[quillbox_500x64]}" -v b="${MED_START[floor_list]}" 'BEGIN { print a / b }')" 1.2 x
+verdict "500 notes of 64 KB: Pss - floor_list Pss" \
+    "$(awk -v a="${MED_PSS[quillbox_500x64]}" -v b="${MED_PSS[floor_list]}" 'BEGIN { print (a - b) / 1024 }')" 20 MB
 
 # against A B: start ratio and Pss difference of program A against program B.
 against() {

@@ -4,6 +4,7 @@
 #include "app/terminationsignals.h"
 #include "core/session.h"
 #include "ui/mainwindow.h"
+#include "ui/notetextbox.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -27,6 +28,7 @@ void preferX11()
 int main(int argc, char *argv[])
 {
     preferX11();
+    NoteTextBox::keepLayoutMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillbox"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLBOX_VERSION));

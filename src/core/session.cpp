@@ -2,7 +2,6 @@
 // at once on a thread of the session's own.
 #include "core/session.h"
 
-#include "core/heapreserve.h"
 #include "core/notebook.h"
 
 #include <QDir>
@@ -146,9 +145,9 @@ Session::LoadResult Session::load()
         m_store.readSection(application, notesSection, runningKey, runningKey + QChar(1));
     m_endedUncleanly = mark && !mark->isEmpty();
     // A store that cannot take the mark can still be read; its save will
-    // say what is wrong.
-    m_store.write(application, notesSection, runningKey, QStringLiteral("-"));
-    m_store.close();
+    // say what is wrong. The connection stays open for the session's thread.
+    if (!m_endedUncleanly)
+        m_store.write(application, notesSection, runningKey, QStringLiteral("-"));
     m_loaded = true;
     m_written = *state;
     if (opened == SettingsStore::OpenResult::Quarantined)
@@ -209,9 +208,17 @@ std::optional<QList<QString>> Session::readNumbered(const QString &prefix, int c
 
 void Session::loadBodies()
 {
-    const std::lock_guard lock(m_mutex);
-    if (!m_writer.joinable())
-        m_writer = std::thread(&Session::runWriter, this);
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_bodiesAsked)
+            return;
+        m_bodiesAsked = true;
+        m_bodiesTried = false;
+        m_jobs.emplace_back(std::nullopt);
+        if (!m_writer.joinable())
+            m_writer = std::thread(&Session::runWriter, this);
+    }
+    m_wake.notify_one();
 }
 
 QList<QString> Session::waitForBodies()
@@ -222,50 +229,11 @@ QList<QString> Session::waitForBodies()
     return m_bodies;
 }
 
-bool Session::readBodies()
-{
-    if (!m_loaded || m_bodiesRead)
-        return true;
-    m_store.setBusyWait(m_busyWaitMs);
-    // The scan for damage, off the start: a full one after a session that
-    // did not end, every page otherwise.
-    const auto scan = m_endedUncleanly ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick;
-    if (m_store.open(scan, false) == SettingsStore::OpenResult::Failed) {
-        if (!m_store.foundDamage())
-            return false;
-        // Never written into again; what can still be read is kept.
-        m_damaged = true;
-        m_store.open(SettingsStore::Scan::None, false);
-    }
-    reserveHeap(m_store.bytesInUse());
-    const auto bodies = readNumbered(bodyKey, int(m_written.notes.size()), QStringLiteral("note"));
-    if (m_damaged)
-        m_store.close();
-    if (!bodies && !m_damaged)
-        return false;
-    m_bodies = bodies.value_or(QList<QString>(m_written.notes.size()));
-    m_written = resolved(m_written);
-    m_bodiesRead = true;
-    emit bodiesRead(m_bodies);
-    return !m_damaged;
-}
-
-Session::State Session::resolved(State state) const
-{
-    for (Note &note : state.notes) {
-        if (!note.hasBody()) {
-            note.body = m_bodies.value(note.pendingBody);
-            note.pendingBody = -1;
-        }
-    }
-    return state;
-}
-
 void Session::write(const State &state)
 {
     {
         const std::lock_guard lock(m_mutex);
-        m_pending.push_back(state);
+        m_jobs.emplace_back(state);
         if (!m_writer.joinable())
             m_writer = std::thread(&Session::runWriter, this);
     }
@@ -275,32 +243,31 @@ void Session::write(const State &state)
 void Session::waitForWrites()
 {
     std::unique_lock lock(m_mutex);
-    m_idle.wait(lock, [this] { return m_pending.empty() && !m_writing; });
+    m_idle.wait(lock, [this] { return m_jobs.empty() && !m_writing; });
 }
 
 void Session::runWriter()
 {
     std::unique_lock lock(m_mutex);
-    m_writing = true;
-    lock.unlock();
-    report(readBodies());
-    lock.lock();
-    m_writing = false;
-    m_bodiesTried = true;
-    m_idle.notify_all();
     for (;;) {
-        m_wake.wait(lock, [this] { return m_stopping || !m_pending.empty(); });
-        if (m_pending.empty())
+        m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+        if (m_jobs.empty())
             return;
-        const State state = std::move(m_pending.front());
-        m_pending.pop_front();
+        const std::optional<State> job = std::move(m_jobs.front());
+        m_jobs.pop_front();
         m_writing = true;
         lock.unlock();
-        // Bodies that could not be read at first are read before a write.
-        report(readBodies() && writeChanges(resolved(state)));
+        const bool bodiesRead = job || readBodies();
+        if (job)
+            report(writeChanges(*job));
         lock.lock();
         m_writing = false;
-        if (m_pending.empty())
+        if (!job) {
+            m_bodiesTried = true;
+            // Asked again at the next need when they could not be read.
+            m_bodiesAsked = bodiesRead;
+        }
+        if (m_jobs.empty() || !job)
             m_idle.notify_all();
     }
 }
@@ -316,7 +283,76 @@ void Session::report(bool succeeded)
         emit writesSucceeding();
 }
 
-bool Session::writeChanges(const State &state)
+bool Session::openToRead()
+{
+    m_store.setBusyWait(m_busyWaitMs);
+    return m_store.isOpen() ||
+           m_store.open(SettingsStore::Scan::None, false) != SettingsStore::OpenResult::Failed;
+}
+
+bool Session::openToWrite()
+{
+    if (!openToRead())
+        return false;
+    if (m_scanned)
+        return true;
+    // The scan for damage, off the start, before the first write: every
+    // page, and every index against its table after a session that did not
+    // end (it left its mark).
+    m_scanned =
+        m_store.scan(m_endedUncleanly ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick);
+    // The scan read every page; they need not stay mapped.
+    m_store.releaseMemory();
+    if (m_scanned)
+        return true;
+    // Never written into again.
+    m_damaged = m_store.foundDamage();
+    m_store.close();
+    return false;
+}
+
+bool Session::readBodies()
+{
+    if (!m_loaded || m_bodiesRead)
+        return true;
+    if (!openToRead())
+        return false;
+    const auto bodies = readNumbered(bodyKey, int(m_written.notes.size()), QStringLiteral("note"));
+    if (!bodies) {
+        // A damaged store is never written into; what could be read is kept.
+        m_damaged = m_damaged || m_store.foundDamage();
+        m_store.close();
+        if (!m_damaged)
+            return false;
+    }
+    m_bodies = bodies.value_or(QList<QString>(m_written.notes.size()));
+    m_bodiesRead = true;
+    emit bodiesRead(m_bodies);
+    return true;
+}
+
+bool Session::hasMovedBodies(const State &state) const
+{
+    for (qsizetype i = 0; i < state.notes.size(); ++i) {
+        if (!state.notes.at(i).hasBody() && state.notes.at(i).pendingBody != i)
+            return true;
+    }
+    return false;
+}
+
+Session::State Session::resolved(State state, bool movedOnly) const
+{
+    for (qsizetype i = 0; i < state.notes.size(); ++i) {
+        Note &note = state.notes[i];
+        if (!note.hasBody() && (!movedOnly || note.pendingBody != i)) {
+            note.body = m_bodies.value(note.pendingBody);
+            note.pendingBody = -1;
+        }
+    }
+    return state;
+}
+
+bool Session::writeChanges(const State &state, bool ending)
 {
     // Nothing known to compare with: the last save keeps what the store holds.
     if (!m_loaded)
@@ -324,16 +360,23 @@ bool Session::writeChanges(const State &state)
     // A damaged store is never written into; the last save deals with it.
     if (m_damaged)
         return false;
+    // A note whose body is still in the store where it was read needs no
+    // body; one that moved brings it to its new place.
+    if (hasMovedBodies(state) && !readBodies())
+        return false;
+    const State next = resolved(state, true);
     QList<SettingsStore::Entry> generalWrites, noteWrites;
     QStringList removed;
     const qsizetype before = m_written.notes.size();
-    const qsizetype after = state.notes.size();
-    if (before != after)
+    const qsizetype after = next.notes.size();
+    // The end writes the count and the sizes whatever they were, as every
+    // save has: a store starts with none of them.
+    if (ending || before != after)
         generalWrites.emplace_back(countKey, QString::number(after));
-    if (state.titleListPoints != m_written.titleListPoints)
-        generalWrites.emplace_back(titleListSizeKey, textFromSize(state.titleListPoints));
-    if (state.noteTextPoints != m_written.noteTextPoints)
-        generalWrites.emplace_back(noteTextSizeKey, textFromSize(state.noteTextPoints));
+    if (ending || next.titleListPoints != m_written.titleListPoints)
+        generalWrites.emplace_back(titleListSizeKey, textFromSize(next.titleListPoints));
+    if (ending || next.noteTextPoints != m_written.noteTextPoints)
+        generalWrites.emplace_back(noteTextSizeKey, textFromSize(next.noteTextPoints));
     for (qsizetype i = 0; i < std::max(before, after); ++i) {
         const QString index = QString::number(i + 1);
         if (i >= after) {
@@ -341,19 +384,37 @@ bool Session::writeChanges(const State &state)
             continue;
         }
         // Texts shared with the last state written compare at once.
-        const Note &note = state.notes.at(i);
-        if (i >= before || note.title != m_written.notes.at(i).title)
+        const Note &note = next.notes.at(i);
+        const Note *last = i < before ? &m_written.notes.at(i) : nullptr;
+        if (!last || note.title != last->title)
             noteWrites.emplace_back(titleKey + index, note.title);
-        if (i >= before || note.body != m_written.notes.at(i).body)
+        if (note.hasBody() && (!last || !last->hasBody() || note.body != last->body))
             noteWrites.emplace_back(bodyKey + index, note.body);
+    }
+    if (generalWrites.isEmpty() && noteWrites.isEmpty() && removed.isEmpty() && !ending)
+        return true;
+    if (!openToWrite())
+        return false;
+    if (ending) {
+        // The end of the session, and any key the layout does not have.
+        const auto keys = m_store.keys(application, notesSection);
+        if (!keys)
+            return false;
+        for (const QString &key : *keys) {
+            const bool isTitle = key.startsWith(titleKey);
+            const QStringView number =
+                QStringView(key).mid(isTitle ? titleKey.size() : bodyKey.size());
+            bool isNumber = false;
+            const int k = number.toInt(&isNumber);
+            const bool inLayout = (isTitle || key.startsWith(bodyKey)) && isNumber && k >= 1 &&
+                                  k <= after && number.size() == QString::number(k).size();
+            if (!inLayout && !removed.contains(key))
+                removed << key;
+        }
     }
     if (generalWrites.isEmpty() && noteWrites.isEmpty() && removed.isEmpty())
         return true;
-
-    m_store.setBusyWait(m_busyWaitMs);
-    bool written = (m_store.isOpen() || m_store.open(SettingsStore::Scan::Quick, false) !=
-                                            SettingsStore::OpenResult::Failed) &&
-                   m_store.begin();
+    bool written = m_store.begin();
     for (const auto &[key, value] : std::as_const(generalWrites))
         written = written && m_store.write(application, general, key, value);
     for (const auto &[key, value] : std::as_const(noteWrites))
@@ -361,7 +422,7 @@ bool Session::writeChanges(const State &state)
     for (const QString &key : std::as_const(removed))
         written = written && m_store.remove(application, notesSection, key);
     if (written && m_store.commit()) {
-        m_written = state;
+        m_written = next;
         return true;
     }
     m_store.rollback();
@@ -376,17 +437,20 @@ bool Session::save(const State &state)
 {
     waitForWrites();
     m_store.setBusyWait(m_busyWaitMs);
-    if (!readBodies())
-        return false;
-    if (m_damaged) {
+    if (m_loaded && !m_damaged && !m_setAsideOnRetry && writeChanges(state, true))
+        return true;
+    if (m_damaged && !m_setAsideOnRetry) {
         // Told as a failed save; a retry sets the damaged file aside and
-        // saves the notes in a new store.
-        m_damaged = false;
+        // saves every note in a new store.
+        readBodies();
+        m_setAsideOnRetry = true;
         return false;
     }
-    if (!m_store.isOpen() && m_store.open() == SettingsStore::OpenResult::Failed)
+    if (m_loaded && !m_setAsideOnRetry)
         return false;
-    State written = resolved(state);
+    if (m_store.open() == SettingsStore::OpenResult::Failed)
+        return false;
+    State written = resolved(state, false);
     if (!m_loaded) {
         // Keep the notes the store holds ahead of this session's rather than
         // save over notes this run never saw.
@@ -395,12 +459,10 @@ bool Session::save(const State &state)
             m_store.close();
             return false;
         }
-        written.notes = (kept->notes + state.notes).mid(0, Notebook::maxNotes);
+        written.notes = (kept->notes + written.notes).mid(0, Notebook::maxNotes);
     }
     if (writeState(written))
         return true;
-    // The next attempt opens the file afresh: a connection that found the
-    // file read-only stays read-only after the user mends the permissions.
     m_store.close();
     return false;
 }

@@ -55,7 +55,7 @@ public:
     LoadResult load();
     // Reads the bodies on the session's own thread, after scanning the store
     // for damage, and sends them with bodiesRead(). Returns at once.
-    Q_INVOKABLE void loadBodies();
+    void loadBodies();
     // Returns once the bodies have been read, or could not be, and gives them.
     QList<QString> waitForBodies();
 
@@ -84,10 +84,15 @@ signals:
 
 private:
     void runWriter();
+    bool openToRead();
+    bool openToWrite();
     bool readBodies();
-    State resolved(State state) const;
+    bool hasMovedBodies(const State &state) const;
+    // state with the bodies still pending read in: all, or only those of
+    // notes that moved from their place in the store.
+    State resolved(State state, bool movedOnly) const;
     void report(bool succeeded);
-    bool writeChanges(const State &state);
+    bool writeChanges(const State &state, bool ending = false);
     std::optional<State> readState(bool withBodies);
     std::optional<QList<QString>> readNumbered(const QString &prefix, int count,
                                                const QString &missing);
@@ -99,8 +104,11 @@ private:
     bool m_loaded = false;
     bool m_endedUncleanly = false;
     bool m_damaged = false;
+    bool m_scanned = false;
+    bool m_setAsideOnRetry = false;
 
-    // The writer thread's; before it starts, the loading thread's.
+    // The writer thread's; before it starts, the loading thread's. A note
+    // of m_written still waiting for its body stands where it was read.
     State m_written;
     QList<QString> m_bodies; // as stored when the session began
     bool m_bodiesRead = false;
@@ -109,8 +117,9 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::deque<State> m_pending;
+    std::deque<std::optional<State>> m_jobs; // a state to write, or nothing: read the bodies
     bool m_writing = false;
+    bool m_bodiesAsked = false;
     bool m_bodiesTried = false;
     bool m_stopping = false;
     std::thread m_writer;

@@ -24,6 +24,7 @@ namespace
 const char *const statementSql[] = {
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2",
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2 AND key >= ?3 AND key < ?4",
+    "SELECT key FROM settings WHERE app = ?1 AND section = ?2",
     "INSERT OR REPLACE INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4)",
     "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
     "BEGIN IMMEDIATE",
@@ -371,26 +372,9 @@ SettingsStore::Check SettingsStore::checkStore(Scan scan)
         return sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr);
     };
 
-    int rc = SQLITE_OK;
-    if (scan != Scan::None) {
-        rc = prepare(scan == Scan::Full ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)");
-        if (rc != SQLITE_OK)
-            return classify(rc);
-        rc = sqlite3_step(stmt);
-        bool sound = false;
-        if (rc == SQLITE_ROW) {
-            const unsigned char *text = sqlite3_column_text(stmt, 0);
-            sound = text && std::strcmp(reinterpret_cast<const char *>(text), "ok") == 0;
-            rc = SQLITE_DONE;
-        }
-        sqlite3_finalize(stmt);
-        if (rc != SQLITE_DONE)
-            return classify(rc);
-        if (!sound)
-            return Check::Damaged;
-    }
-
-    rc =
+    if (const Check pages = scanPages(scan); pages != Check::Sound)
+        return pages;
+    int rc =
         prepare("SELECT (SELECT count(*) FROM sqlite_schema),"
                 " (SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'settings')");
     if (rc != SQLITE_OK)
@@ -428,6 +412,52 @@ SettingsStore::Check SettingsStore::checkStore(Scan scan)
     if (rc != SQLITE_DONE)
         return classify(rc);
     return shape && columns == 4 ? Check::Sound : Check::Damaged;
+}
+
+SettingsStore::Check SettingsStore::scanPages(Scan scan)
+{
+    if (scan == Scan::None)
+        return Check::Sound;
+    sqlite3_stmt *stmt = nullptr;
+    int rc = sqlite3_prepare_v2(
+        m_db, scan == Scan::Full ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)", -1, &stmt,
+        nullptr);
+    bool sound = false;
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            const unsigned char *text = sqlite3_column_text(stmt, 0);
+            sound = text && std::strcmp(reinterpret_cast<const char *>(text), "ok") == 0;
+            rc = SQLITE_DONE;
+        }
+    }
+    sqlite3_finalize(stmt);
+    const int primary = rc & 0xff;
+    if ((rc == SQLITE_DONE && !sound) || primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ||
+        primary == SQLITE_FORMAT)
+        return Check::Damaged;
+    if (rc != SQLITE_DONE) {
+        fail(QStringLiteral("read"), rc);
+        return Check::Failed;
+    }
+    return Check::Sound;
+}
+
+bool SettingsStore::scan(Scan scan)
+{
+    switch (scanPages(scan)) {
+    case Check::Sound:
+        return true;
+    case Check::Damaged:
+        m_foundDamage = true;
+        failWith(QStringLiteral("the store is damaged"),
+                 QStringLiteral("Could not use the settings store %1: the store is damaged.")
+                     .arg(m_path));
+        return false;
+    case Check::Failed:
+        return false;
+    }
+    return false;
 }
 
 bool SettingsStore::createSchema()
@@ -528,6 +558,25 @@ bool SettingsStore::write(const QString &app, const QString &section, const QStr
     return rc == SQLITE_DONE || fail(QStringLiteral("write"), rc);
 }
 
+std::optional<QStringList> SettingsStore::keys(const QString &app, const QString &section)
+{
+    sqlite3_stmt *stmt = statement(ReadKeys);
+    if (!stmt)
+        return std::nullopt;
+    QStringList found;
+    int rc = SQLITE_MISUSE;
+    if (bindTexts(stmt, {&app, &section})) {
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            found.append(columnText(stmt, 0));
+    }
+    finish(stmt);
+    if (rc != SQLITE_DONE) {
+        fail(QStringLiteral("read"), rc);
+        return std::nullopt;
+    }
+    return found;
+}
+
 bool SettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
     sqlite3_stmt *stmt = statement(DeleteKey);
@@ -613,23 +662,6 @@ void SettingsStore::rollback()
         sqlite3_step(stmt);
         sqlite3_reset(stmt);
     }
-}
-
-qint64 SettingsStore::bytesInUse()
-{
-    if (!m_db)
-        return 0;
-    sqlite3_stmt *stmt = nullptr;
-    qint64 bytes = 0;
-    if (sqlite3_prepare_v2(m_db,
-                           "SELECT ((SELECT page_count FROM pragma_page_count)"
-                           " - (SELECT freelist_count FROM pragma_freelist_count))"
-                           " * (SELECT page_size FROM pragma_page_size)",
-                           -1, &stmt, nullptr) == SQLITE_OK &&
-        sqlite3_step(stmt) == SQLITE_ROW)
-        bytes = sqlite3_column_int64(stmt, 0);
-    sqlite3_finalize(stmt);
-    return bytes;
 }
 
 void SettingsStore::releaseMemory()

@@ -55,6 +55,9 @@ public:
 
     // How long, from now, statements wait for another program's lock in all.
     void setBusyWait(int milliseconds);
+    // Reads the open store for damage to the scan's measure; false when it
+    // is damaged (foundDamage()) or could not be read.
+    bool scan(Scan scan);
 
     // Every key and value of a section, or of its keys from `from` up to,
     // not including, `to`; nothing when the read failed.
@@ -64,6 +67,8 @@ public:
     bool write(const QString &app, const QString &section, const QString &key,
                const QString &value);
     bool remove(const QString &app, const QString &section, const QString &key);
+    // The keys of a section, without reading their values.
+    std::optional<QStringList> keys(const QString &app, const QString &section);
     // Makes the section hold exactly these entries, as deleting it and
     // writing each would, but writes only the rows that differ.
     bool replaceSection(const QString &app, const QString &section, const QList<Entry> &entries);
@@ -72,8 +77,6 @@ public:
     bool commit();
     void rollback();
 
-    // The bytes of the file that hold data: an upper bound on the texts in it.
-    qint64 bytesInUse();
     // Hands back the memory that holds the file's pages read so far.
     void releaseMemory();
 
@@ -83,6 +86,7 @@ private:
     enum Statement {
         ReadSection,
         ReadRange,
+        ReadKeys,
         Write,
         DeleteKey,
         Begin,
@@ -92,6 +96,7 @@ private:
     };
     OpenResult openFile(Scan scan, bool setAsideDamaged, bool madeAfresh);
     Check checkStore(Scan scan);
+    Check scanPages(Scan scan);
     bool createSchema();
     bool quarantine();
     sqlite3_stmt *statement(Statement which);

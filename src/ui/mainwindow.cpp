@@ -6,6 +6,7 @@
 #include "ui/aboutdialog.h"
 #include "ui/artwork.h"
 #include "ui/fontsizemenu.h"
+#include "ui/notetextbox.h"
 #include "ui/picturebutton.h"
 #include "ui/qtdesktop.h"
 #include "ui/whenframed.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QWindow>
 
@@ -167,11 +167,8 @@ void MainWindow::createListAndText()
     m_countLine->setObjectName(QStringLiteral("Label1"));
     m_countLine->setTextFormat(Qt::PlainText);
 
-    m_noteText = new QPlainTextEdit(this);
+    m_noteText = new NoteTextBox(this);
     m_noteText->setObjectName(QStringLiteral("maintextbox"));
-    m_noteText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_noteText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_noteText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab moves on to the search field, as everywhere else in the window.
     m_noteText->setTabChangesFocus(true);
     // Its font sizes are reached through the toolbar alone.
@@ -350,7 +347,9 @@ void MainWindow::showPickedNote()
     // yet shows as soon as it is.
     const QString body = m_commands.bodyAt(pickedRow());
     m_awaitingBody = body.isNull() && pickedRow() >= 0;
-    m_noteText->setPlainText(body);
+    if (m_awaitingBody)
+        m_session.loadBodies();
+    m_noteText->setNoteText(body);
 }
 
 void MainWindow::renamePickedNote()
@@ -545,8 +544,6 @@ void MainWindow::showEvent(QShowEvent *event)
     if (QWindow *handle = windowHandle(); handle && !m_followsScreen) {
         m_followsScreen = true;
         connect(handle, &QWindow::screenChanged, this, &MainWindow::drawPictures);
-        // The bodies are read once the window is up, not on the way there.
-        QMetaObject::invokeMethod(&m_session, "loadBodies", Qt::QueuedConnection);
     }
 }
 

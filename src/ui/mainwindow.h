@@ -14,12 +14,12 @@
 class AboutDialog;
 class Desktop;
 class FontSizeMenu;
+class NoteTextBox;
 class PictureButton;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 
 // Every command is an action that the note commands answer; the window only
 // shows the answer. The picked note is the selected row of the title list.
@@ -131,7 +131,7 @@ private:
     QLineEdit *m_searchField = nullptr;
     QListWidget *m_titleList = nullptr;
     QLabel *m_countLine = nullptr;
-    QPlainTextEdit *m_noteText = nullptr;
+    NoteTextBox *m_noteText = nullptr;
     QLabel *m_statusLine = nullptr;
     FontSizeMenu *m_titleListSizes = nullptr;
     FontSizeMenu *m_noteTextSizes = nullptr;

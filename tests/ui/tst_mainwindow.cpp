@@ -12,6 +12,7 @@
 #include "ui/artwork.h"
 #include "ui/mainwindow.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -187,19 +188,27 @@ private slots:
     }
 
     // The bodies are read after the window shows; one picked before that
-    // shows once it is read.
-    void bodyPickedBeforeItIsRead()
+    // shows once it is read. A line of thousands of characters without a
+    // blank is wrapped anywhere, as it is shown or pasted: word wrap takes
+    // minutes on it.
+    void bodiesAndLongLines()
     {
         StoreFile file;
-        file.seed(numberedNotes(3));
+        file.seed({{"t1", "b1"}, {"long", QString(5000, u'x')}});
         FakeDesktop desktop;
         MainWindow window(file.path(), &desktop);
         window.show();
         auto *list = window.findChild<QListWidget *>("mainlist");
-        list->setCurrentRow(2);
         auto *text = window.findChild<QPlainTextEdit *>("maintextbox");
+        list->setCurrentRow(1);
         QCOMPARE(text->toPlainText(), QString());
-        QTRY_COMPARE(text->toPlainText(), QStringLiteral("b3"));
+        QTRY_COMPARE(text->toPlainText().size(), 5000);
+        QCOMPARE(text->wordWrapMode(), QTextOption::WrapAnywhere);
+        list->setCurrentRow(0);
+        QCOMPARE(text->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QApplication::clipboard()->setText(QString(3000, u'y'));
+        text->paste();
+        QCOMPARE(text->wordWrapMode(), QTextOption::WrapAnywhere);
     }
 
     void fontSizeMenus()

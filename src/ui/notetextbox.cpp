@@ -1,0 +1,66 @@
+// The box that holds the picked note's text, wrapped at the box's width.
+#include "ui/notetextbox.h"
+
+#include <QMimeData>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace
+{
+
+// Longer than any word, and than the widest box at the smallest font.
+constexpr qsizetype longestWord = 1000;
+
+bool hasLongRun(const QString &text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > longestWord)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void NoteTextBox::keepLayoutMemory()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+#endif
+}
+
+NoteTextBox::NoteTextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void NoteTextBox::setNoteText(const QString &text)
+{
+    wrapFor(text);
+    setPlainText(text);
+}
+
+void NoteTextBox::insertFromMimeData(const QMimeData *source)
+{
+    // Before the text goes in: laying it out with word wrap is the wait.
+    if (source->hasText() && hasLongRun(source->text()))
+        wrapFor(source->text());
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void NoteTextBox::wrapFor(const QString &text)
+{
+    const bool anywhere = hasLongRun(text);
+    setWordWrapMode(anywhere ? QTextOption::WrapAnywhere
+                             : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QFont face = font();
+    face.setStyleStrategy(anywhere ? QFont::PreferNoShaping : QFont::PreferDefault);
+    setFont(face);
+}

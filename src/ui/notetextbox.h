@@ -1,0 +1,32 @@
+// The box that holds the picked note's text, wrapped at the box's width.
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A line of many thousand characters with no blank (minified data, base64,
+// a pasted log line) takes Qt's word wrap a time that grows with the square
+// of its length, since each wrapped line looks for a word boundary to the
+// end of the line. Such a text is wrapped anywhere instead, and drawn
+// without shaping, which costs a pass per layout; other texts keep word
+// wrap.
+class NoteTextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit NoteTextBox(QWidget *parent = nullptr);
+
+    // Laying out such a text takes and frees tens of megabytes at each
+    // keystroke. This keeps blocks that large in the heap for the process,
+    // where their pages are used again instead of mapped and faulted in
+    // afresh each time.
+    static void keepLayoutMemory();
+
+    void setNoteText(const QString &text);
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void wrapFor(const QString &text);
+};
