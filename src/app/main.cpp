@@ -7,8 +7,12 @@
 #include "ui/notetextbox.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QSessionManager>
+
+#include <cstdio>
+#include <optional>
 
 namespace
 {
@@ -23,16 +27,69 @@ void preferX11()
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
+// The options a terminal user asks for are answered before any display is
+// needed. Qt's own options (-platform, -display, ...) are left to Qt.
+// Returns the exit status when the program is to end here.
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A small desktop notes keeper: one narrow window at the side of the "
+                       "screen.\nThe notes are kept in $XDG_CONFIG_HOME/quillbox/settings.db."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "display",
+                             "geometry", "style", "stylesheet", "session", "name", "title"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char *name : {"reverse", "nograb", "dograb", "sync", "widgetcount"}) {
+        QCommandLineOption qtFlag(QString::fromLatin1(name));
+        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtFlag);
+    }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+        const QString problem = parser.positionalArguments().isEmpty()
+                                    ? parser.errorText()
+                                    : QStringLiteral("Unexpected argument '%1'.")
+                                          .arg(parser.positionalArguments().first());
+        std::fprintf(stderr, "quillbox: %s\nTry 'quillbox --help' for more information.\n",
+                     qPrintable(problem));
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // With no application object yet, the text cannot know the program's name.
+        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                        QStringLiteral("quillbox"))),
+                   stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("quillbox %s\n", QUILLBOX_VERSION);
+        return 0;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("quillbox"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLBOX_VERSION));
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     preferX11();
     NoteTextBox::keepLayoutMemory();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quillbox"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLBOX_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("quillbox"));
+    // The desktop finds the launcher entry, icon and description by this ID.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quillbox.Quillbox"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString storePath = Session::defaultStorePath();

@@ -86,35 +86,54 @@ MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
 
 MainWindow::~MainWindow() = default;
 
-QAction *MainWindow::createAction(const QString &text, void (MainWindow::*slot)())
+QAction *MainWindow::createAction(const QString &text, void (MainWindow::*slot)(),
+                                  const QKeySequence &shortcut)
 {
     auto *action = new QAction(text, this);
+    action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, slot);
+    addAction(action);
     return action;
 }
 
 void MainWindow::createActions()
 {
+    // None takes a key the text box edits with; the text box claims its
+    // own keys first anyway.
     m_dockLeftAction = createAction(QStringLiteral("Dock Quillbox to the left of the screen"),
-                                    &MainWindow::dockLeft);
+                                    &MainWindow::dockLeft, Qt::CTRL | Qt::ALT | Qt::Key_Left);
     m_dockRightAction = createAction(QStringLiteral("Dock Quillbox to the right of the screen"),
-                                     &MainWindow::dockRight);
+                                     &MainWindow::dockRight, Qt::CTRL | Qt::ALT | Qt::Key_Right);
     m_noteTextSizeAction =
-        createAction(QStringLiteral("Change font size"), &MainWindow::popUpNoteTextSizes);
-    m_flushAction = createAction(QStringLiteral("Flush all notes"), &MainWindow::flushAll);
-    m_showAllAction = createAction(QStringLiteral("Show all notes"), &MainWindow::showAll);
-    m_aboutAction = createAction(QStringLiteral("About Quillbox"), &MainWindow::showAbout);
-    m_exitAction = createAction(QStringLiteral("Exit Quillbox"), &MainWindow::quit);
+        createAction(QStringLiteral("Change font size"), &MainWindow::popUpNoteTextSizes,
+                     Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+    m_flushAction = createAction(QStringLiteral("Flush all notes"), &MainWindow::flushAll,
+                                 Qt::CTRL | Qt::SHIFT | Qt::Key_Delete);
+    m_showAllAction =
+        createAction(QStringLiteral("Show all notes"), &MainWindow::showAll, QKeySequence::Refresh);
+    m_aboutAction =
+        createAction(QStringLiteral("About Quillbox"), &MainWindow::showAbout, Qt::Key_F1);
+    m_exitAction =
+        createAction(QStringLiteral("Exit Quillbox"), &MainWindow::quit,
+                     // Quit has no binding on some platforms (Qt's offscreen one, for one).
+                     QKeySequence::keyBindings(QKeySequence::Quit).value(0, Qt::CTRL | Qt::Key_Q));
 
-    m_clearAction = createAction(QStringLiteral("Clear Note"), &MainWindow::clearNoteText);
-    m_updateAction = createAction(QStringLiteral("Update Note"), &MainWindow::updateNote);
-    m_deleteAction = createAction(QStringLiteral("Delete Note"), &MainWindow::deleteNote);
-    m_addAction = createAction(QStringLiteral("Add new note"), &MainWindow::addNote);
+    m_clearAction = createAction(QStringLiteral("Clear Note"), &MainWindow::clearNoteText,
+                                 Qt::CTRL | Qt::SHIFT | Qt::Key_N);
+    m_updateAction =
+        createAction(QStringLiteral("Update Note"), &MainWindow::updateNote, QKeySequence::Save);
+    m_deleteAction =
+        createAction(QStringLiteral("Delete Note"), &MainWindow::deleteNote, QKeySequence::Delete);
+    m_addAction =
+        createAction(QStringLiteral("Add new note"), &MainWindow::addNote, QKeySequence::New);
     m_pasteAction =
-        createAction(QStringLiteral("Add note from clipboard"), &MainWindow::addNoteFromClipboard);
-    m_copyAction =
-        createAction(QStringLiteral("Copy note to clipboard"), &MainWindow::copyNoteToClipboard);
+        createAction(QStringLiteral("Add note from clipboard"), &MainWindow::addNoteFromClipboard,
+                     Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    m_copyAction = createAction(QStringLiteral("Copy note to clipboard"),
+                                &MainWindow::copyNoteToClipboard, Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     m_searchAction = createAction(QStringLiteral("Search"), &MainWindow::search);
+    createAction(QStringLiteral("Find"), &MainWindow::focusSearchField, QKeySequence::Find);
+    createAction(QStringLiteral("Rename"), &MainWindow::renamePickedNote, Qt::Key_F2);
 }
 
 void MainWindow::createToolBar()
@@ -143,14 +162,21 @@ void MainWindow::createSearchRow()
 {
     m_searchField = new QLineEdit(this);
     m_searchField->setObjectName(QStringLiteral("searchbox"));
+    m_searchField->setAccessibleName(QStringLiteral("Search text"));
+    connect(m_searchField, &QLineEdit::returnPressed, m_searchAction, &QAction::trigger);
     m_searchButton = new PictureButton(m_searchAction, this);
     m_searchButton->setObjectName(QStringLiteral("ico_search"));
+    m_searchButton->setAccessibleDescription(QStringLiteral("Shortcut: Return in the search text"));
 }
 
 void MainWindow::createListAndText()
 {
     m_titleList = new QListWidget(this);
     m_titleList->setObjectName(QStringLiteral("mainlist"));
+    m_titleList->setAccessibleName(QStringLiteral("Note titles"));
+    // Delete takes the picked note only where a title has the focus.
+    m_titleList->addAction(m_deleteAction);
+    m_deleteAction->setShortcutContext(Qt::WidgetShortcut);
     m_titleList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_titleList->setUniformItemSizes(true);
     QPalette white = m_titleList->palette();
@@ -169,6 +195,7 @@ void MainWindow::createListAndText()
 
     m_noteText = new NoteTextBox(this);
     m_noteText->setObjectName(QStringLiteral("maintextbox"));
+    m_noteText->setAccessibleName(QStringLiteral("Note text"));
     // Tab moves on to the search field, as everywhere else in the window.
     m_noteText->setTabChangesFocus(true);
     // Its font sizes are reached through the toolbar alone.
@@ -363,6 +390,12 @@ void MainWindow::search()
     if (m_notebook.hasPendingBodies())
         m_notebook.fillBodies(m_session.waitForBodies());
     present(m_commands.search(m_searchField->text()));
+}
+
+void MainWindow::focusSearchField()
+{
+    m_searchField->setFocus(Qt::ShortcutFocusReason);
+    m_searchField->selectAll();
 }
 
 void MainWindow::showAll()

@@ -17,6 +17,7 @@ class FontSizeMenu;
 class NoteTextBox;
 class PictureButton;
 class QAction;
+class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -69,12 +70,14 @@ private slots:
     void addNoteFromClipboard();
     void copyNoteToClipboard();
     void search();
+    void focusSearchField();
     void showPickedNote();
     void renamePickedNote();
     void reportLoadProblem();
 
 private:
-    QAction *createAction(const QString &text, void (MainWindow::*slot)());
+    QAction *createAction(const QString &text, void (MainWindow::*slot)(),
+                          const QKeySequence &shortcut = {});
     void createActions();
     void createToolBar();
     void createSearchRow();

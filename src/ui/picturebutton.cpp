@@ -3,43 +3,56 @@
 
 #include <QAction>
 #include <QMouseEvent>
+#include <QPainter>
 
-PictureButton::PictureButton(QAction *action, QWidget *parent) : QLabel(parent), m_action(action)
+PictureButton::PictureButton(QAction *action, QWidget *parent)
+    : QAbstractButton(parent), m_action(action)
 {
     setMouseTracking(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::NoFocus);
     setToolTip(action->text());
     setAccessibleName(action->text());
+    if (!action->shortcut().isEmpty())
+        setAccessibleDescription(
+            tr("Shortcut: %1").arg(action->shortcut().toString(QKeySequence::NativeText)));
+    // A screen reader's press, and a click() from code, run the command.
+    connect(this, &QAbstractButton::clicked, action, &QAction::trigger);
 }
 
 void PictureButton::setPictures(const QPixmap &normal, const QPixmap &pressed)
 {
     m_normal = normal;
     m_pressed = pressed;
-    showPicture(m_isDown ? m_pressed : m_normal);
+    resize(normal.deviceIndependentSize().toSize());
+    update();
 }
 
-void PictureButton::showPicture(const QPixmap &picture)
+void PictureButton::showDown(bool down)
 {
-    setPixmap(picture);
-    resize(picture.deviceIndependentSize().toSize());
+    m_isDown = down;
+    repaint();
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawPixmap(0, 0, picture());
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *)
 {
-    m_isDown = true;
-    showPicture(m_pressed);
+    m_isHeld = true;
+    showDown(true);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    showPicture(m_normal);
-    if (m_isDown && event->buttons() == Qt::NoButton) {
-        m_isDown = false;
-        // A press released away from the button runs nothing.
-        if (rect().contains(event->position().toPoint()))
-            m_action->trigger();
-    }
+    showDown(false);
+    if (!m_isHeld || event->buttons() != Qt::NoButton)
+        return;
+    m_isHeld = false;
+    // A press released away from the button runs nothing.
+    if (rect().contains(event->position().toPoint()))
+        m_action->trigger();
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent *)

@@ -11,9 +11,12 @@
 #include "storefile.h"
 #include "ui/artwork.h"
 #include "ui/mainwindow.h"
+#include "ui/picturebutton.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -123,19 +126,19 @@ private slots:
         QFETCH(int, cell);
         QFETCH(QString, caption);
         Window w;
-        auto *button = w.find<QLabel>(name);
+        auto *button = w.find<PictureButton>(name);
         QCOMPARE(button->toolTip() + '|' + button->accessibleName(), caption + '|' + caption);
         const qreal ratio = w.window.devicePixelRatioF();
         const ImageStrip strip = name.startsWith("icons") ? Artwork::toolbarStrip(ratio)
                                  : name.startsWith("but") ? Artwork::noteButtonStrip(ratio)
                                                           : Artwork::searchButtonStrip(ratio);
-        QCOMPARE(button->pixmap().toImage(), strip.cell(cell).toImage());
+        QCOMPARE(button->picture().toImage(), strip.cell(cell).toImage());
         QTest::mousePress(button, Qt::RightButton);
         const int pressed = name == "ico_search" ? 1 : cell + strip.columns();
-        QCOMPARE(button->pixmap().toImage(), strip.cell(pressed).toImage());
+        QCOMPARE(button->picture().toImage(), strip.cell(pressed).toImage());
         // Released away from the button: no command, the normal picture back.
         QTest::mouseRelease(button, Qt::RightButton, {}, QPoint(-5, -5));
-        QCOMPARE(button->pixmap().toImage(), strip.cell(cell).toImage());
+        QCOMPARE(button->picture().toImage(), strip.cell(cell).toImage());
         QTest::mouseMove(button);
         QCOMPARE(w.label("status"), name.startsWith("icons") ? caption : QString());
         QTest::mouseMove(&w.window, QPoint(w.window.width() - 2, 2));
@@ -209,6 +212,104 @@ private slots:
         QApplication::clipboard()->setText(QString(3000, u'y'));
         text->paste();
         QCOMPARE(text->wordWrapMode(), QTextOption::WrapAnywhere);
+    }
+
+    void shortcuts_data()
+    {
+        for (const char *column : {"focus", "what", "after"})
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<QKeySequence>("keys");
+        auto row = [](const char *keys, const char *focus, const char *what, const char *after) {
+            QTest::newRow(keys) << focus << what << after << QKeySequence(keys);
+        };
+        // clang-format off
+        row("Ctrl+N", "maintextbox", "asked", "Insert note|Enter title of note|b2");
+        row("Ctrl+S", "maintextbox", "status", "'t2' Updated!");
+        row("Del", "mainlist", "rows", "t1 t3");
+        row("Ctrl+Shift+V", "maintextbox", "rows", "t1 t2 t3 pasted");
+        row("Ctrl+Shift+C", "searchbox", "clipboard", "b2");
+        row("Ctrl+Shift+N", "mainlist", "text", "");
+        row("Ctrl+Shift+Del", "maintextbox", "box", "Flush all notes");
+        row("F5", "searchbox", "rows", "t1 t2 t3");
+        row("F1", "mainlist", "about", "visible");
+        row("Ctrl+Q", "maintextbox", "finished", "1");
+        row("Ctrl+Alt+Right", "mainlist", "dock", "844");
+        row("Ctrl+Shift+F", "mainlist", "menu", "visible");
+        row("Ctrl+F", "maintextbox", "focus", "searchbox");
+        row("F2", "mainlist", "asked", "Change title|Change title of note|t2");
+        row("Return", "searchbox", "status", "Found 1 notes containing the text 'b3'");
+        // clang-format on
+    }
+
+    // Each shortcut runs what its click runs, the same boxes and lines after.
+    void shortcuts()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, what);
+        QFETCH(QKeySequence, keys);
+        Window w;
+        w.clickRow(1);
+        QTRY_COMPARE(w.text()->toPlainText(), QStringLiteral("b2"));
+        w.desktop.clipboard = "pasted";
+        w.find<QLineEdit>("searchbox")->setText("b3");
+        QSignalSpy finished(&w.window, &MainWindow::finished);
+        w.find(focus)->setFocus();
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        const auto seen = [&](const QString &what) {
+            QWidget *about = nullptr;
+            for (QWidget *top : QApplication::topLevelWidgets())
+                about = top->objectName() == "about" && top->isVisible() ? top : about;
+            const QWidget *focused = QApplication::focusWidget();
+            // clang-format off
+            const QMap<QString, QString> seen = {
+                {"asked", w.desktop.asked.value(0)}, {"status", w.label("status")},
+                {"rows", w.rows()}, {"clipboard", w.desktop.clipboard}, {"text", w.text()->toPlainText()},
+                {"box", w.desktop.messages.value(0).title}, {"about", about ? "visible" : ""},
+                {"finished", QString::number(finished.size())},
+                {"dock", QString::number(w.window.frameGeometry().x())},
+                {"menu", w.find("maintextboxmenu")->isVisible() ? "visible" : ""},
+                {"focus", focused ? focused->objectName() : ""}};
+            // clang-format on
+            return seen.value(what);
+        };
+        QFETCH(QString, after);
+        QTRY_COMPARE(seen(what), after);
+    }
+
+    // The keys the text box edits with run no command there.
+    void textBoxKeepsItsKeys()
+    {
+        Window w;
+        w.text()->setFocus();
+        w.text()->setPlainText("abc");
+        for (const QKeySequence keys :
+             {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+              QKeySequence::Undo, QKeySequence::Redo, QKeySequence::MoveToPreviousChar,
+              QKeySequence::MoveToNextLine, QKeySequence::Delete})
+            QTest::keySequence(w.text(), keys);
+        QCOMPARE(w.text()->toPlainText(), QStringLiteral("ab"));
+        QVERIFY(w.desktop.asked.isEmpty() && w.desktop.messages.isEmpty());
+        QCOMPARE(w.rows() + w.label("status"), "t1 t2 t3");
+    }
+
+    // Every widget a user reaches has a name for a screen reader, and every
+    // picture button is a button whose press runs its command.
+    void accessibility()
+    {
+        Window w;
+        for (QWidget *widget : w.window.findChildren<QWidget *>()) {
+            if (widget->focusPolicy() != Qt::NoFocus || qobject_cast<PictureButton *>(widget))
+                QVERIFY2(!QAccessible::queryAccessibleInterface(widget)
+                              ->text(QAccessible::Name)
+                              .isEmpty(),
+                         qPrintable(widget->objectName()));
+        }
+        QAccessibleInterface *paste = QAccessible::queryAccessibleInterface(w.find("but4"));
+        QCOMPARE(paste->role(), QAccessible::Button);
+        QCOMPARE(paste->text(QAccessible::Description), QStringLiteral("Shortcut: Ctrl+Shift+V"));
+        w.desktop.clipboard = "pressed";
+        paste->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(w.rows(), QStringLiteral("t1 t2 t3 pressed"));
     }
 
     void fontSizeMenus()
