@@ -2,6 +2,7 @@
 // session ends (the window, a logout, a termination signal).
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
+#include "app/translations.h"
 #include "core/session.h"
 #include "ui/mainwindow.h"
 #include "ui/notetextbox.h"
@@ -30,12 +31,13 @@ void preferX11()
 // The options a terminal user asks for are answered before any display is
 // needed. Qt's own options (-platform, -display, ...) are left to Qt.
 // Returns the exit status when the program is to end here.
-std::optional<int> answerCommandLine(int argc, char *argv[])
+std::optional<int> answerCommandLine()
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A small desktop notes keeper: one narrow window at the side of the "
-                       "screen.\nThe notes are kept in $XDG_CONFIG_HOME/quillbox/settings.db."));
+        QCoreApplication::translate("main", "A small desktop notes keeper: one narrow window at "
+                                            "the side of the screen.\nThe notes are kept in "
+                                            "$XDG_CONFIG_HOME/quillbox/settings.db."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -51,23 +53,23 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtFlag);
     }
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
+    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
         const QString problem = parser.positionalArguments().isEmpty()
                                     ? parser.errorText()
-                                    : QStringLiteral("Unexpected argument '%1'.")
+                                    : QCoreApplication::translate("main", "Unexpected argument '%1'.")
                                           .arg(parser.positionalArguments().first());
-        std::fprintf(stderr, "quillbox: %s\nTry 'quillbox --help' for more information.\n",
-                     qPrintable(problem));
+        std::fprintf(stderr, "quillbox: %s\n%s\n", qPrintable(problem),
+                     qPrintable(QCoreApplication::translate(
+                         "main", "Try 'quillbox --help' for more information.")));
         return 2;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // With no application object yet, the text cannot know the program's name.
-        std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                        QStringLiteral("quillbox"))),
-                   stdout);
+        // The usage line names the program as a user types it, not by the
+        // path it was started with.
+        QString text = parser.helpText();
+        const QString startedAs = QCoreApplication::arguments().constFirst();
+        text.replace(text.indexOf(startedAs), startedAs.size(), QStringLiteral("quillbox"));
+        std::fputs(qPrintable(text), stdout);
         return 0;
     }
     if (parser.isSet(version)) {
@@ -83,11 +85,18 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("quillbox"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLBOX_VERSION));
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
-        return *status;
+    if (argc > 1) {
+        // The help and the complaints about options in the user's language;
+        // a plain start does without this application object.
+        QCoreApplication commandLine(argc, argv);
+        const Translations translations;
+        if (const std::optional<int> status = answerCommandLine())
+            return *status;
+    }
     preferX11();
     NoteTextBox::keepLayoutMemory();
     QApplication app(argc, argv);
+    const Translations translations;
     // The desktop finds the launcher entry, icon and description by this ID.
     QApplication::setDesktopFileName(QStringLiteral("io.github.quillbox.Quillbox"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -101,9 +110,10 @@ int main(int argc, char *argv[])
         return 0;
     case SingleInstance::Start::NoAnswer:
         QMessageBox::warning(nullptr, QStringLiteral("quillbox"),
-                             QStringLiteral("Quillbox is already running but does not answer. "
-                                            "Close it, or end it if it hangs, and start Quillbox "
-                                            "again."));
+                             QCoreApplication::translate(
+                                 "main", "Quillbox is already running but does not answer. "
+                                         "Close it, or end it if it hangs, and start Quillbox "
+                                         "again."));
         return 1;
     }
 

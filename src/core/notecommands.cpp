@@ -12,7 +12,8 @@ namespace
 using Outcome = NoteCommands::Outcome;
 using Rows = Outcome::Rows;
 
-// The title of boxes that carry no title of their own.
+// The title of boxes that carry no title of their own: the program's name,
+// the same in every language.
 const QString programTitle = QStringLiteral("quillbox");
 
 Outcome rowsChanged(Rows rows, int row = -1)
@@ -59,9 +60,7 @@ QString NoteCommands::bodyAt(int row) const
 
 QString NoteCommands::countLine() const
 {
-    return QStringLiteral("Listing %1 of %2 note(s)")
-        .arg(m_listing.rowCount())
-        .arg(m_notebook.count());
+    return tr("Listing %1 of %n note(s)", nullptr, m_notebook.count()).arg(m_listing.rowCount());
 }
 
 Outcome NoteCommands::showAll()
@@ -74,14 +73,14 @@ Outcome NoteCommands::search(const QString &text)
 {
     const QString wanted = trimBlanks(text);
     if (wanted.isEmpty() || m_notebook.isEmpty())
-        return statusOnly(QStringLiteral("Nothing to search!"));
+        return statusOnly(tr("Nothing to search!"));
     const QList<int> found = findNotes(m_notebook.notes(), wanted);
     if (found.isEmpty())
-        return statusOnly(QStringLiteral("No notes found containing the text '%1'").arg(wanted));
+        return statusOnly(tr("No notes found containing the text '%1'").arg(wanted));
     m_listing.showOnly(found);
     Outcome outcome = rowsChanged(Rows::Refilled);
-    outcome.status = QStringLiteral("Found %1 notes containing the text '%2'")
-                         .arg(QString::number(found.size()), wanted);
+    outcome.status =
+        tr("Found %n notes containing the text '%1'", nullptr, int(found.size())).arg(wanted);
     return outcome;
 }
 
@@ -89,11 +88,11 @@ Outcome NoteCommands::addNote(const QString &boxText)
 {
     const QString body = trimBlanks(boxText);
     if (body.isEmpty())
-        return statusOnly(QStringLiteral("Can't insert blank note!"));
+        return statusOnly(tr("Can't insert blank note!"));
     if (refusedAsFull())
         return {};
-    const QString title = m_desktop.askText(
-        QStringLiteral("Insert note"), QStringLiteral("Enter title of note"), titleFromText(body));
+    const QString title =
+        m_desktop.askText(tr("Insert note"), tr("Enter title of note"), titleFromText(body));
     // The body is kept as typed, blanks and line breaks included.
     return append(title, boxText);
 }
@@ -115,9 +114,9 @@ Outcome NoteCommands::updateNote(int row, const QString &boxText)
         return {};
     // A box of blanks is still a body: only the empty text is refused.
     if (boxText.isEmpty())
-        return statusOnly(QStringLiteral("Can't update a blank note!"));
+        return statusOnly(tr("Can't update a blank note!"));
     m_notebook.setBody(note, boxText);
-    return statusOnly(QStringLiteral("'%1' Updated!").arg(m_notebook.at(note).title));
+    return statusOnly(tr("'%1' Updated!").arg(m_notebook.at(note).title));
 }
 
 Outcome NoteCommands::renameNote(int row)
@@ -125,9 +124,8 @@ Outcome NoteCommands::renameNote(int row)
     const int note = m_listing.noteAt(row);
     if (note < 0)
         return {};
-    const QString title =
-        m_desktop.askText(QStringLiteral("Change title"), QStringLiteral("Change title of note"),
-                          m_notebook.at(note).title);
+    const QString title = m_desktop.askText(tr("Change title"), tr("Change title of note"),
+                                            m_notebook.at(note).title);
     if (title.isEmpty())
         return {};
     m_notebook.rename(note, title);
@@ -147,8 +145,8 @@ Outcome NoteCommands::deleteNote(int row)
 Outcome NoteCommands::flushAll()
 {
     const auto answer = m_desktop.showMessage(
-        {QStringLiteral("Flush all notes"),
-         QStringLiteral("This will permanently remove all the notes from the list. Are you sure?"),
+        {tr("Flush all notes"),
+         tr("This will permanently remove all the notes from the list. Are you sure?"),
          Desktop::Buttons::OkCancel, Desktop::Icon::Warning});
     if (answer != Desktop::Answer::Ok)
         return {};
@@ -163,7 +161,7 @@ Outcome NoteCommands::copyToClipboard(int row, const QString &boxText)
         return {};
     // What the box shows is copied, unsaved edits included.
     m_desktop.setClipboardText(boxText);
-    return statusOnly(QStringLiteral("Note copied to clipboard"));
+    return statusOnly(tr("Note copied to clipboard"));
 }
 
 Outcome NoteCommands::append(const QString &title, const QString &body)
@@ -180,9 +178,9 @@ bool NoteCommands::refusedAsFull()
 {
     if (!m_notebook.isFull())
         return false;
-    m_desktop.showMessage({programTitle,
-                           QStringLiteral("Too many notes. You can only insert up to %1 notes.")
-                               .arg(Notebook::maxNotes),
-                           Desktop::Buttons::Ok, Desktop::Icon::Information});
+    m_desktop.showMessage(
+        {programTitle,
+         tr("Too many notes. You can only insert up to %1 notes.").arg(Notebook::maxNotes),
+         Desktop::Buttons::Ok, Desktop::Icon::Information});
     return true;
 }

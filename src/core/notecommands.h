@@ -4,6 +4,7 @@
 
 #include "core/listing.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,6 +17,8 @@ class Notebook;
 // listing always matches the title list row for row.
 class NoteCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(NoteCommands)
+
 public:
     // What the title list and the status line must show after a command.
     struct Outcome {

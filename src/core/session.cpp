@@ -152,8 +152,8 @@ Session::LoadResult Session::load()
     m_written = *state;
     if (opened == SettingsStore::OpenResult::Quarantined)
         return {LoadStatus::StoreReplaced, *state,
-                QStringLiteral("The notes store %1 was damaged and has been kept aside as %2. "
-                               "Quillbox starts with no notes.")
+                tr("The notes store %1 was damaged and has been kept aside as %2. "
+                   "Quillbox starts with no notes.")
                     .arg(m_store.path(), m_store.quarantinedPath())};
     return {LoadStatus::Loaded, *state, {}};
 }
@@ -492,13 +492,13 @@ bool Session::writeState(const State &state)
 
 QString Session::saveProblem() const
 {
-    return QStringLiteral("Quillbox could not save your notes to %1: %2")
+    return tr("Quillbox could not save your notes to %1: %2")
         .arg(m_store.path(), m_store.errorText());
 }
 
 QString Session::cannotOpenProblem() const
 {
-    return QStringLiteral("Quillbox cannot open its notes store %1: %2\n"
-                          "It starts with no notes; saving will be tried again when it closes.")
+    return tr("Quillbox cannot open its notes store %1: %2\n"
+              "It starts with no notes; saving will be tried again when it closes.")
         .arg(m_store.path(), m_store.errorText());
 }

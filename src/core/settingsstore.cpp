@@ -158,19 +158,18 @@ void SettingsStore::close()
     }
 }
 
-bool SettingsStore::fail(const QString &doing, int rc)
+bool SettingsStore::fail(Doing doing, int rc)
 {
     const int err = m_db ? sqlite3_system_errno(m_db) : 0;
     QString reason;
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        reason = QStringLiteral(
-            "the store is locked by another program; close the other program and try again");
+        reason =
+            tr("the store is locked by another program; close the other program and try again");
         break;
     case SQLITE_READONLY:
-        reason = QStringLiteral(
-            "the store is read-only; check the permissions of the file and its folder");
+        reason = tr("the store is read-only; check the permissions of the file and its folder");
         break;
     case SQLITE_CANTOPEN:
         // The journal is made beside the store, and the error may not say why
@@ -178,26 +177,25 @@ bool SettingsStore::fail(const QString &doing, int rc)
         reason = isPermission(err) ||
                          ::access(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(),
                                   W_OK) != 0
-                     ? QStringLiteral(
-                           "the folder is read-only, so the store cannot write its journal there")
-                     : QStringLiteral("a file beside the store cannot be opened");
+                     ? tr("the folder is read-only, so the store cannot write its journal there")
+                     : tr("a file beside the store cannot be opened");
         break;
     case SQLITE_FULL:
-        reason = QStringLiteral("the disk is full; free some space and try again");
+        reason = tr("the disk is full; free some space and try again");
         break;
     case SQLITE_IOERR:
-        reason = err ? QStringLiteral("the disk reported an error (%1)").arg(systemError(err))
-                     : QStringLiteral("the disk reported an error");
+        reason = err ? tr("the disk reported an error (%1)").arg(systemError(err))
+                     : tr("the disk reported an error");
         break;
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        reason = QStringLiteral("the store is damaged");
+        reason = tr("the store is damaged");
         break;
     case SQLITE_NOMEM:
-        reason = QStringLiteral("the computer ran out of memory");
+        reason = tr("the computer ran out of memory");
         break;
     case SQLITE_CONSTRAINT:
-        reason = QStringLiteral("the store refused the change (%1)")
+        reason = tr("the store refused the change (%1)")
                      .arg(m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString());
         break;
     default:
@@ -206,8 +204,28 @@ bool SettingsStore::fail(const QString &doing, int rc)
         break;
     }
     m_foundDamage = (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
-    failWith(reason,
-             QStringLiteral("Could not %1 the settings store %2: %3.").arg(doing, m_path, reason));
+    QString text;
+    switch (doing) {
+    case Doing::Read:
+        text = tr("Could not read the settings store %1: %2.");
+        break;
+    case Doing::Write:
+        text = tr("Could not write the settings store %1: %2.");
+        break;
+    case Doing::Save:
+        text = tr("Could not save the settings store %1: %2.");
+        break;
+    case Doing::Use:
+        text = tr("Could not use the settings store %1: %2.");
+        break;
+    case Doing::Open:
+        text = tr("Could not open the settings store %1: %2.");
+        break;
+    case Doing::Create:
+        text = tr("Could not create the settings store %1: %2.");
+        break;
+    }
+    failWith(reason, text.arg(m_path, reason));
     return false;
 }
 
@@ -225,7 +243,7 @@ sqlite3_stmt *SettingsStore::statement(Statement which)
         const int rc = sqlite3_prepare_v3(m_db, statementSql[which], -1, SQLITE_PREPARE_PERSISTENT,
                                           &m_statements[which], nullptr);
         if (rc != SQLITE_OK) {
-            fail(QStringLiteral("use"), rc);
+            fail(Doing::Use, rc);
             sqlite3_finalize(m_statements[which]);
             m_statements[which] = nullptr;
         }
@@ -241,30 +259,27 @@ SettingsStore::OpenResult SettingsStore::open(Scan scan, bool setAsideDamaged)
     m_errorReason.clear();
     m_foundDamage = false;
     if (m_path.isEmpty()) {
-        m_errorText = QStringLiteral("Could not open the settings store: no file name was given.");
+        m_errorText = tr("Could not open the settings store: no file name was given.");
         return OpenResult::Failed;
     }
     const QFileInfo info(m_path);
     const QString folderProblem = makePrivateFolder(info.absolutePath());
     if (!folderProblem.isEmpty()) {
-        m_errorText =
-            QStringLiteral("Could not open the settings store %1: %2.").arg(m_path, folderProblem);
+        m_errorText = tr("Could not open the settings store %1: %2.").arg(m_path, folderProblem);
         return OpenResult::Failed;
     }
     const QByteArray native = QFile::encodeName(m_path);
     struct stat st;
     if (::stat(native.constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
-            m_errorText =
-                QStringLiteral("Could not open the settings store %1: a folder stands where the "
-                               "file should be; move or remove that folder.")
-                    .arg(m_path);
+            m_errorText = tr("Could not open the settings store %1: a folder stands where the "
+                             "file should be; move or remove that folder.")
+                              .arg(m_path);
             return OpenResult::Failed;
         }
         if (!S_ISREG(st.st_mode)) {
             m_errorText =
-                QStringLiteral("Could not open the settings store %1: it is not a plain file.")
-                    .arg(m_path);
+                tr("Could not open the settings store %1: it is not a plain file.").arg(m_path);
             return OpenResult::Failed;
         }
         keepPrivate(native);
@@ -275,18 +290,17 @@ SettingsStore::OpenResult SettingsStore::open(Scan scan, bool setAsideDamaged)
             const int err = errno;
             m_errorText =
                 isPermission(err)
-                    ? QStringLiteral(
-                          "Could not create the settings store %1: the folder is read-only.")
+                    ? tr("Could not create the settings store %1: the folder is read-only.")
                           .arg(m_path)
-                    : QStringLiteral("Could not create the settings store %1: %2.")
+                    : tr("Could not create the settings store %1: %2.")
                           .arg(m_path, systemError(err));
             return OpenResult::Failed;
         }
         ::fchmod(fd, 0600);
         ::close(fd);
     } else {
-        m_errorText = QStringLiteral("Could not open the settings store %1: %2.")
-                          .arg(m_path, systemError(errno));
+        m_errorText =
+            tr("Could not open the settings store %1: %2.").arg(m_path, systemError(errno));
         return OpenResult::Failed;
     }
     const OpenResult opened = openFile(scan, setAsideDamaged, false);
@@ -301,10 +315,10 @@ SettingsStore::OpenResult SettingsStore::openFile(Scan scan, bool setAsideDamage
     const int rc = sqlite3_open_v2(native.constData(), &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        fail(QStringLiteral("open"), rc);
+        fail(Doing::Open, rc);
         if (m_db && (rc & 0xff) == SQLITE_CANTOPEN && isPermission(sqlite3_system_errno(m_db)))
-            m_errorText = QStringLiteral("Could not open the settings store %1: the file may not "
-                                         "be read; check its permissions.")
+            m_errorText = tr("Could not open the settings store %1: the file may not "
+                             "be read; check its permissions.")
                               .arg(m_path);
         close();
         return OpenResult::Failed;
@@ -330,22 +344,21 @@ SettingsStore::OpenResult SettingsStore::openFile(Scan scan, bool setAsideDamage
     }
     close();
     if (madeAfresh) {
-        m_errorText = QStringLiteral("Could not make a new settings store %1.").arg(m_path);
+        m_errorText = tr("Could not make a new settings store %1.").arg(m_path);
         return OpenResult::Failed;
     }
     if (!setAsideDamaged) {
         m_foundDamage = true;
-        failWith(QStringLiteral("the store is damaged"),
-                 QStringLiteral("Could not use the settings store %1: the store is damaged.")
-                     .arg(m_path));
+        failWith(tr("the store is damaged"),
+                 tr("Could not use the settings store %1: the store is damaged.").arg(m_path));
         return OpenResult::Failed;
     }
     if (!quarantine())
         return OpenResult::Failed;
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        m_errorText = QStringLiteral("Could not create a new settings store %1 after setting the "
-                                     "damaged one aside as %2: %3.")
+        m_errorText = tr("Could not create a new settings store %1 after setting the "
+                         "damaged one aside as %2: %3.")
                           .arg(m_path, m_quarantinedPath, systemError(errno));
         return OpenResult::Failed;
     }
@@ -363,7 +376,7 @@ SettingsStore::Check SettingsStore::checkStore(Scan scan)
         const int primary = rc & 0xff;
         if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT)
             return Check::Damaged;
-        fail(QStringLiteral("read"), rc);
+        fail(Doing::Read, rc);
         return Check::Failed;
     };
     // A statement that fails to prepare leaves stmt null: nothing to finalize.
@@ -437,7 +450,7 @@ SettingsStore::Check SettingsStore::scanPages(Scan scan)
         primary == SQLITE_FORMAT)
         return Check::Damaged;
     if (rc != SQLITE_DONE) {
-        fail(QStringLiteral("read"), rc);
+        fail(Doing::Read, rc);
         return Check::Failed;
     }
     return Check::Sound;
@@ -450,9 +463,8 @@ bool SettingsStore::scan(Scan scan)
         return true;
     case Check::Damaged:
         m_foundDamage = true;
-        failWith(QStringLiteral("the store is damaged"),
-                 QStringLiteral("Could not use the settings store %1: the store is damaged.")
-                     .arg(m_path));
+        failWith(tr("the store is damaged"),
+                 tr("Could not use the settings store %1: the store is damaged.").arg(m_path));
         return false;
     case Check::Failed:
         return false;
@@ -464,8 +476,7 @@ bool SettingsStore::createSchema()
 {
     if (sqlite3_db_readonly(m_db, "main") == 1) {
         m_errorText =
-            QStringLiteral("Could not create the settings store %1: the file is read-only.")
-                .arg(m_path);
+            tr("Could not create the settings store %1: the file is read-only.").arg(m_path);
         return false;
     }
     char sql[512];
@@ -485,7 +496,7 @@ bool SettingsStore::createSchema()
                   pageSize);
     const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        fail(QStringLiteral("create"), rc);
+        fail(Doing::Create, rc);
         if (!sqlite3_get_autocommit(m_db))
             sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
@@ -505,9 +516,8 @@ bool SettingsStore::quarantine()
         0) {
         const int err = errno;
         m_errorText =
-            QStringLiteral("The settings store %1 is damaged and could not be set aside: %2.")
-                .arg(m_path, isPermission(err) ? QStringLiteral("the folder is read-only")
-                                               : systemError(err));
+            tr("The settings store %1 is damaged and could not be set aside: %2.")
+                .arg(m_path, isPermission(err) ? tr("the folder is read-only") : systemError(err));
         return false;
     }
     // A journal or log left beside the damaged file belongs to it, never to
@@ -539,7 +549,7 @@ std::optional<QList<SettingsStore::Entry>> SettingsStore::readSection(const QStr
     }
     finish(stmt);
     if (rc != SQLITE_DONE) {
-        fail(QStringLiteral("read"), rc);
+        fail(Doing::Read, rc);
         return std::nullopt;
     }
     return entries;
@@ -555,7 +565,7 @@ bool SettingsStore::write(const QString &app, const QString &section, const QStr
     if (bindTexts(stmt, {&app, &section, &key, &value}))
         rc = sqlite3_step(stmt);
     finish(stmt);
-    return rc == SQLITE_DONE || fail(QStringLiteral("write"), rc);
+    return rc == SQLITE_DONE || fail(Doing::Write, rc);
 }
 
 std::optional<QStringList> SettingsStore::keys(const QString &app, const QString &section)
@@ -571,7 +581,7 @@ std::optional<QStringList> SettingsStore::keys(const QString &app, const QString
     }
     finish(stmt);
     if (rc != SQLITE_DONE) {
-        fail(QStringLiteral("read"), rc);
+        fail(Doing::Read, rc);
         return std::nullopt;
     }
     return found;
@@ -586,7 +596,7 @@ bool SettingsStore::remove(const QString &app, const QString &section, const QSt
     if (bindTexts(stmt, {&app, &section, &key}))
         rc = sqlite3_step(stmt);
     finish(stmt);
-    return rc == SQLITE_DONE || fail(QStringLiteral("write"), rc);
+    return rc == SQLITE_DONE || fail(Doing::Write, rc);
 }
 
 bool SettingsStore::replaceSection(const QString &app, const QString &section,
@@ -620,7 +630,7 @@ bool SettingsStore::replaceSection(const QString &app, const QString &section,
     }
     finish(stmt);
     if (rc != SQLITE_DONE)
-        return fail(QStringLiteral("read"), rc);
+        return fail(Doing::Read, rc);
 
     for (const QString &key : std::as_const(stale)) {
         if (!remove(app, section, key))
@@ -633,7 +643,7 @@ bool SettingsStore::replaceSection(const QString &app, const QString &section,
     return true;
 }
 
-bool SettingsStore::step(Statement which, const QString &doing)
+bool SettingsStore::step(Statement which, Doing doing)
 {
     sqlite3_stmt *stmt = statement(which);
     if (!stmt)
@@ -645,12 +655,12 @@ bool SettingsStore::step(Statement which, const QString &doing)
 
 bool SettingsStore::begin()
 {
-    return step(Begin, QStringLiteral("write"));
+    return step(Begin, Doing::Write);
 }
 
 bool SettingsStore::commit()
 {
-    return step(Commit, QStringLiteral("save"));
+    return step(Commit, Doing::Save);
 }
 
 void SettingsStore::rollback()

@@ -2,6 +2,7 @@
 // section and key, kept in one SQLite database.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QList>
 #include <QString>
@@ -15,6 +16,8 @@ struct sqlite3_stmt;
 // exactly as written. Not thread-safe: one thread uses a store at a time.
 class SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     using Entry = std::pair<QString, QString>; // key, value
 
@@ -82,6 +85,7 @@ public:
 
 private:
     enum class Check { Sound, Damaged, Failed };
+    enum class Doing { Read, Write, Save, Use, Open, Create };
     // The statements kept prepared for the life of a connection.
     enum Statement {
         ReadSection,
@@ -100,9 +104,9 @@ private:
     bool createSchema();
     bool quarantine();
     sqlite3_stmt *statement(Statement which);
-    bool fail(const QString &doing, int rc);
+    bool fail(Doing doing, int rc);
     void failWith(const QString &reason, const QString &text);
-    bool step(Statement which, const QString &doing);
+    bool step(Statement which, Doing doing);
     static int waitWhileBusy(void *store, int attempts);
 
     QString m_path;

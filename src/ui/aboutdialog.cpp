@@ -69,7 +69,7 @@ AboutDialog::AboutDialog(Desktop &desktop, QWidget *mainWindow)
       m_desktop(desktop), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("About Quillbox"));
+    setWindowTitle(tr("About Quillbox"));
     setWindowIcon(Artwork::appIcon());
     setFixedSize(clientWidth, outerHeight);
     createBanner();
@@ -97,7 +97,7 @@ void AboutDialog::createTexts()
     textLabel(this, QStringLiteral("Label1"), QStringLiteral("Quillbox"), QRect(75, 0, 146, 36),
               aboutFont(QStringLiteral("Verdana"), 24, true, QFont::Normal),
               QStringLiteral("rgb(0, 0, 192)"));
-    textLabel(this, QStringLiteral("Label2"), QStringLiteral("VERSION 1.20"),
+    textLabel(this, QStringLiteral("Label2"), tr("VERSION %1").arg(QStringLiteral("1.20")),
               QRect(290, 40, 101, 16),
               aboutFont(QStringLiteral("Arial Black"), 9.75, true, QFont::Black),
               QStringLiteral("rgb(192, 0, 0)"));
@@ -105,7 +105,7 @@ void AboutDialog::createTexts()
 
 void AboutDialog::createOkButton()
 {
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("bt_ok"));
     ok->setGeometry(285, 235, 111, 21);
     ok->setFont(aboutFont(QStringLiteral("MS Sans Serif"), 8.25, false, QFont::Bold));

@@ -5,7 +5,7 @@ FontSizeMenu::FontSizeMenu(const QString &title, const QString &itemNamePrefix, 
     : QMenu(title, parent)
 {
     for (int points : pointSizes) {
-        QAction *item = addAction(QStringLiteral("%1 Pt").arg(points));
+        QAction *item = addAction(tr("%1 Pt").arg(points));
         item->setObjectName(itemNamePrefix + QString::number(points));
         connect(item, &QAction::triggered, this, [this, points] { emit sizeChosen(points); });
     }

@@ -47,8 +47,8 @@ MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
     // A failed write is told once in the status line, and so is its end;
     // the changes stay in memory and go with the next write.
     connect(&m_session, &Session::writesFailing, this, [this](const QString &reason) {
-        m_statusLine->setText(QStringLiteral("Changes not saved: %1").arg(reason));
-        m_statusLine->setToolTip(QStringLiteral("Quillbox keeps your changes and saves them with "
+        m_statusLine->setText(tr("Changes not saved: %1").arg(reason));
+        m_statusLine->setToolTip(tr("Quillbox keeps your changes and saves them with "
                                                 "the next change, or when it closes."));
     });
     connect(&m_session, &Session::bodiesRead, this, [this](const QList<QString> &bodies) {
@@ -58,7 +58,7 @@ MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
             showPickedNote();
     });
     connect(&m_session, &Session::writesSucceeding, this, [this] {
-        m_statusLine->setText(QStringLiteral("All changes saved"));
+        m_statusLine->setText(tr("All changes saved"));
         m_statusLine->setToolTip(QString());
     });
 
@@ -100,40 +100,40 @@ void MainWindow::createActions()
 {
     // None takes a key the text box edits with; the text box claims its
     // own keys first anyway.
-    m_dockLeftAction = createAction(QStringLiteral("Dock Quillbox to the left of the screen"),
+    m_dockLeftAction = createAction(tr("Dock Quillbox to the left of the screen"),
                                     &MainWindow::dockLeft, Qt::CTRL | Qt::ALT | Qt::Key_Left);
-    m_dockRightAction = createAction(QStringLiteral("Dock Quillbox to the right of the screen"),
+    m_dockRightAction = createAction(tr("Dock Quillbox to the right of the screen"),
                                      &MainWindow::dockRight, Qt::CTRL | Qt::ALT | Qt::Key_Right);
     m_noteTextSizeAction =
-        createAction(QStringLiteral("Change font size"), &MainWindow::popUpNoteTextSizes,
+        createAction(tr("Change font size"), &MainWindow::popUpNoteTextSizes,
                      Qt::CTRL | Qt::SHIFT | Qt::Key_F);
-    m_flushAction = createAction(QStringLiteral("Flush all notes"), &MainWindow::flushAll,
+    m_flushAction = createAction(tr("Flush all notes"), &MainWindow::flushAll,
                                  Qt::CTRL | Qt::SHIFT | Qt::Key_Delete);
     m_showAllAction =
-        createAction(QStringLiteral("Show all notes"), &MainWindow::showAll, QKeySequence::Refresh);
+        createAction(tr("Show all notes"), &MainWindow::showAll, QKeySequence::Refresh);
     m_aboutAction =
-        createAction(QStringLiteral("About Quillbox"), &MainWindow::showAbout, Qt::Key_F1);
+        createAction(tr("About Quillbox"), &MainWindow::showAbout, Qt::Key_F1);
     m_exitAction =
-        createAction(QStringLiteral("Exit Quillbox"), &MainWindow::quit,
+        createAction(tr("Exit Quillbox"), &MainWindow::quit,
                      // Quit has no binding on some platforms (Qt's offscreen one, for one).
                      QKeySequence::keyBindings(QKeySequence::Quit).value(0, Qt::CTRL | Qt::Key_Q));
 
-    m_clearAction = createAction(QStringLiteral("Clear Note"), &MainWindow::clearNoteText,
+    m_clearAction = createAction(tr("Clear Note"), &MainWindow::clearNoteText,
                                  Qt::CTRL | Qt::SHIFT | Qt::Key_N);
     m_updateAction =
-        createAction(QStringLiteral("Update Note"), &MainWindow::updateNote, QKeySequence::Save);
+        createAction(tr("Update Note"), &MainWindow::updateNote, QKeySequence::Save);
     m_deleteAction =
-        createAction(QStringLiteral("Delete Note"), &MainWindow::deleteNote, QKeySequence::Delete);
+        createAction(tr("Delete Note"), &MainWindow::deleteNote, QKeySequence::Delete);
     m_addAction =
-        createAction(QStringLiteral("Add new note"), &MainWindow::addNote, QKeySequence::New);
+        createAction(tr("Add new note"), &MainWindow::addNote, QKeySequence::New);
     m_pasteAction =
-        createAction(QStringLiteral("Add note from clipboard"), &MainWindow::addNoteFromClipboard,
+        createAction(tr("Add note from clipboard"), &MainWindow::addNoteFromClipboard,
                      Qt::CTRL | Qt::SHIFT | Qt::Key_V);
-    m_copyAction = createAction(QStringLiteral("Copy note to clipboard"),
+    m_copyAction = createAction(tr("Copy note to clipboard"),
                                 &MainWindow::copyNoteToClipboard, Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-    m_searchAction = createAction(QStringLiteral("Search"), &MainWindow::search);
-    createAction(QStringLiteral("Find"), &MainWindow::focusSearchField, QKeySequence::Find);
-    createAction(QStringLiteral("Rename"), &MainWindow::renamePickedNote, Qt::Key_F2);
+    m_searchAction = createAction(tr("Search"), &MainWindow::search);
+    createAction(tr("Find"), &MainWindow::focusSearchField, QKeySequence::Find);
+    createAction(tr("Rename"), &MainWindow::renamePickedNote, Qt::Key_F2);
 }
 
 void MainWindow::createToolBar()
@@ -162,18 +162,18 @@ void MainWindow::createSearchRow()
 {
     m_searchField = new QLineEdit(this);
     m_searchField->setObjectName(QStringLiteral("searchbox"));
-    m_searchField->setAccessibleName(QStringLiteral("Search text"));
+    m_searchField->setAccessibleName(tr("Search text"));
     connect(m_searchField, &QLineEdit::returnPressed, m_searchAction, &QAction::trigger);
     m_searchButton = new PictureButton(m_searchAction, this);
     m_searchButton->setObjectName(QStringLiteral("ico_search"));
-    m_searchButton->setAccessibleDescription(QStringLiteral("Shortcut: Return in the search text"));
+    m_searchButton->setAccessibleDescription(tr("Shortcut: Return in the search text"));
 }
 
 void MainWindow::createListAndText()
 {
     m_titleList = new QListWidget(this);
     m_titleList->setObjectName(QStringLiteral("mainlist"));
-    m_titleList->setAccessibleName(QStringLiteral("Note titles"));
+    m_titleList->setAccessibleName(tr("Note titles"));
     // Delete takes the picked note only where a title has the focus.
     m_titleList->addAction(m_deleteAction);
     m_deleteAction->setShortcutContext(Qt::WidgetShortcut);
@@ -195,7 +195,7 @@ void MainWindow::createListAndText()
 
     m_noteText = new NoteTextBox(this);
     m_noteText->setObjectName(QStringLiteral("maintextbox"));
-    m_noteText->setAccessibleName(QStringLiteral("Note text"));
+    m_noteText->setAccessibleName(tr("Note text"));
     // Tab moves on to the search field, as everywhere else in the window.
     m_noteText->setTabChangesFocus(true);
     // Its font sizes are reached through the toolbar alone.

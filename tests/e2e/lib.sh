@@ -3,7 +3,7 @@
 # has a time limit; every process started here is ended by pid at exit.
 set -u
 NAME=$(basename "$0" .sh) DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-QBX=${1:-} PIDS=() HARD_KILL="" CHECKS=0 STEP="setting up" OK=0 APP=qbxlm120 MAIN='^Quillbox 1\.20$'
+QBX=${1:-} PIDS=() XPID="" CHECKS=0 STEP="setting up" OK=0 APP=qbxlm120 MAIN='^Quillbox 1\.20$'
 
 step() { STEP="$*"; echo "-- $NAME: $STEP"; }
 fail() { echo "e2e $NAME: FAILED in step '$STEP': $*" >&2; exit 1; }
@@ -11,15 +11,10 @@ pass() { CHECKS=$((CHECKS + 1)); echo "   ok: $*"; }
 check_eq() { [[ "$2" == "$3" ]] && pass "$1" || fail "$1: expected [$(printf %q "$3")], got [$(printf %q "$2")]"; }
 e2e_done() { OK=1; echo "e2e $NAME: $CHECKS checks passed"; exit 0; }
 
-cleanup() {
-    local i pid sig
-    # Newest first, X last; the program is killed, as a polite signal saves.
-    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${PIDS[i]} sig=TERM
-        [[ " $HARD_KILL " == *" $pid "* ]] && sig=KILL
-        alive "$pid" && kill -$sig "$pid" 2>/dev/null && ! wait_until 3 not_alive "$pid" && kill -KILL "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
+cleanup() { # All but X are killed, as a polite signal has the program save; X last, politely, to clear its lock.
+    local pid f
+    for pid in "${PIDS[@]}"; do alive "$pid" && kill -KILL "$pid" && wait "$pid"; done 2>/dev/null
+    [[ -n $XPID ]] && kill "$XPID" && { wait_until 3 not_alive "$XPID" || kill -KILL "$XPID"; wait "$XPID"; } 2>/dev/null
     for f in "$T"/*.log; do [[ $OK == 0 && -s $f ]] && { echo "---- ${f##*/}" && tail -n 20 "$f"; } >&2; done
     rm -rf -- "$T"
 }
@@ -31,6 +26,7 @@ e2e_begin() { # [MORE TOOLS]
     for t in "$@" Xvfb openbox xdotool wmctrl xprop xwininfo sqlite3 xclip; do command -v "$t" >/dev/null || fail "no $t"; done
     unset WAYLAND_DISPLAY # and no session: keep Qt from waiting on a bus or a screen reader
     export QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/qbx NO_AT_BRIDGE=1
+    export LANG=C.UTF-8 LC_ALL=C.UTF-8 && unset LANGUAGE # the checks read the English texts
 }
 
 # wait_until SECONDS COMMAND...: polls every 10 ms; status 1 on timeout.
@@ -49,28 +45,22 @@ expect_exit() { # PID SECONDS WHAT: the process must end, with status 0.
 # start_x OPENBOX_RC: Xvfb on a free display, openbox, and an empty HOME.
 start_x() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$T/display" >"$T/xvfb.log" 2>&1 &
-    PIDS+=("$!")
+    XPID=$!
     wait_until 10 test -s "$T/display" || fail "Xvfb did not start within 10 s"
-    export DISPLAY=:$(<"$T/display")
-    mkdir "$T/wm"
+    export DISPLAY=:$(<"$T/display") && mkdir "$T/wm"
     HOME=$T/wm XDG_CONFIG_HOME=$T/wm openbox --sm-disable --config-file "$1" >"$T/openbox.log" 2>&1 &
     PIDS+=("$!")
-    wait_until 10 wm_ready "$!" || fail "openbox did not manage the screen within 10 s"
+    wait_until 10 wm_ready || fail "openbox did not manage the screen within 10 s"
     export HOME=$T/home XDG_CONFIG_HOME=$T/home/.config XDG_RUNTIME_DIR=$T/home/run
-    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-    DB=$XDG_CONFIG_HOME/quillbox/settings.db
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR" && DB=$XDG_CONFIG_HOME/quillbox/settings.db
 }
-wm_ready() {
-    alive "$1" || fail "openbox ended at start"
-    wmctrl -m 2>/dev/null | grep -q '^Name: Openbox' && xprop -root _NET_WORKAREA 2>/dev/null | grep -q =
-}
+wm_ready() { wmctrl -m 2>/dev/null | grep -q '^Name: Openbox' && xprop -root _NET_WORKAREA 2>/dev/null | grep -q =; }
 
 # launch starts the program (QBX_PID); start_quillbox also waits for its framed
 # main window (QBX_WID); close_main closes it as its close box does.
-launch() { "$QBX" >>"$T/quillbox.log" 2>&1 & QBX_PID=$! HARD_KILL+=" $!" PIDS+=("$!"); }
+launch() { "$QBX" >>"$T/quillbox.log" 2>&1 & QBX_PID=$! PIDS+=("$!"); }
 start_quillbox() {
-    launch
-    wait_window "$MAIN" 15 && QBX_WID=$FOUND
+    launch && wait_window "$MAIN" 15 && QBX_WID=$FOUND
     wait_until 10 read_frame "$QBX_WID" || fail "the window manager did not frame the main window within 10 s"
 }
 close_main() { wmctrl -i -c "$QBX_WID" && expect_exit "$QBX_PID" 10 "closing the main window"; }
@@ -97,30 +87,25 @@ preset_is() { # TEXT: the active box's line edit offers TEXT, read by copying it
 read_frame() {
     local ext
     ext=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null) && [[ $ext == *=* ]] || return 1
-    IFS=', ' read -r EL ER ET EB <<<"${ext#*= }"
-    read -r CX CY CW CH < <(xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X:/ {x = $4}
-        /Absolute upper-left Y:/ {y = $4} /^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print x, y, w, h}')
-    [[ -n $CH ]] || return 1
-    FX=$((CX - EL)) FY=$((CY - ET)) FW=$((CW + EL + ER)) FH=$((CH + ET + EB))
+    IFS=', ' read -r EL ER ET EB <<<"${ext#*= }" # then the absolute corner, the relative one, the size
+    read -r CX CY _ _ CW CH < <(xwininfo -id "$1" 2>/dev/null |
+        awk '/upper-left|^ *(Width|Height):/ {printf "%s ", $NF} END {print ""}')
+    [[ -n $CH ]] && FX=$((CX - EL)) FY=$((CY - ET)) FW=$((CW + EL + ER)) FH=$((CH + ET + EB))
 }
-frame_text() { echo "frame x=$FX y=$FY w=$FW h=$FH (client $CX,$CY ${CW}x$CH)"; }
 frame_holds() { read_frame "$1" && (($2)); }
 # expect_frame WID WHAT CONDITION: waits until the frame meets an arithmetic condition.
 expect_frame() {
-    wait_until 5 frame_holds "$1" "$3" || { read_frame "$1"; fail "$2: $3 does not hold for $(frame_text)"; }
-    pass "$2: $(frame_text)"
+    wait_until 5 frame_holds "$1" "$3" || { read_frame "$1"; fail "$2: $3 does not hold for frame $FX,$FY ${FW}x$FH"; }
+    pass "$2: frame $FX,$FY ${FW}x$FH"
 }
 
 click_at() { # WID X Y [REPEAT]: left click at client coordinates
     xdotool mousemove --window "$1" "$2" "$3" click --repeat "${4:-1}" --delay 80 1 || fail "xdotool click at $2,$3 failed"
 }
-# type_text TEXT: line feeds go in as Return; text boxes ignore xdotool's Linefeed.
-type_text() {
-    local i lines
-    readarray -t lines <<<"$1"
-    for i in "${!lines[@]}"; do
-        ((i == 0)) || press_key Return
-        xdotool type --delay 15 -- "${lines[i]}" || fail "xdotool type failed"
+type_text() { # TEXT: line feeds go in as Return; text boxes ignore xdotool's Linefeed.
+    local rest=$1
+    while xdotool type --delay 15 -- "${rest%%$'\n'*}" || fail "xdotool type failed"; [[ $rest == *$'\n'* ]]; do
+        rest=${rest#*$'\n'} && press_key Return
     done
 }
 press_key() { xdotool key --clearmodifiers "$@" || fail "xdotool key $* failed"; }
@@ -150,34 +135,29 @@ wait_clip() { wait_until "$2" clip_is "$1"; } # TEXT SECONDS: exactly TEXT
 # Reads open the store read-only, so that no poll can create it.
 sql() { sqlite3 -batch -readonly -cmd '.timeout 3000' "$DB" "$1" || fail "sqlite3 could not read $DB"; }
 q() { printf "'%s'" "${1//\'/\'\'}"; }
-store_get() { sql "SELECT value || '#' FROM settings WHERE app='$APP' AND section=$(q "$1") AND key=$(q "$2");"; }
-check_store() { check_eq "store $1/$2" "$(store_get "$1" "$2")" "$3#"; } # SECTION KEY VALUE
-store_put() { # SECTION KEY VALUE, for seeding
-    sqlite3 -batch -cmd '.timeout 3000' "$DB" "INSERT OR REPLACE INTO settings VALUES('$APP', $(q "$1"), $(q "$2"), $(q "$3"));"
+store_get() { sql "SELECT value || '#' FROM settings WHERE app='$APP' AND section='$1' AND key='$2';"; } # SECTION KEY
+# stored: the notes, their count and the running mark as stored, a key a line.
+stored() { sql "SELECT key || '=' || quote(value) FROM settings WHERE app='$APP'
+    AND (section='notes' OR key='notetotal') ORDER BY key;"; }
+gives() { [[ $("$1") == "$2" ]]; } # COMMAND TEXT: COMMAND prints TEXT
+# notes TITLE1 BODY1 ...: what stored shows for exactly these notes (up to 9), in this order, and no mark.
+notes() {
+    local k
+    for ((k = 1; k <= $# / 2; k++)); do echo "notecontent$k=$(q "${@:2*k:1}")"; done
+    for ((k = 1; k <= $# / 2; k++)); do echo "notetitle$k=$(q "${@:2*k-1:1}")"; done
+    echo "notetotal='$(($# / 2))'"
 }
-# check_notes TITLE1 BODY1 ...: exactly these notes (up to 9) are saved, in this order.
-check_notes() {
-    local k bodies="" titles=""
-    check_store general notetotal $(($# / 2))
-    for ((k = 1; $# >= 2; k++)); do
-        bodies+="notecontent$k=$(q "$2")"$'\n' titles+="notetitle$k=$(q "$1")"$'\n'
-        shift 2
-    done
-    check_eq "notes saved" "$(sql "SELECT key || '=' || quote(value) FROM settings WHERE app='$APP' AND section='notes'
-        AND key != 'temp' ORDER BY key;")" "$bodies${titles%$'\n'}"
-}
+RUNNING=$'\n'"temp='-'" # what a running program adds to notes: its mark
+check_notes() { check_eq "notes saved, and no running mark" "$(stored)" "$(notes "$@")"; }
 
 # seed_500 FILE: a store of 500 notes of 10 KB, as another program could make it.
 seed_500() {
-    {
-        echo "PRAGMA encoding = 'UTF-16le'; BEGIN;"
-        echo "CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
-        echo "  value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;"
-        echo "INSERT INTO settings VALUES ('$APP', 'general', 'notetotal', '500');"
-        echo "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 500)"
-        echo "INSERT INTO settings SELECT '$APP', 'notes', 'note' || x || k, hex(randomblob(5120))"
-        echo "  FROM n, (SELECT 'title' AS x UNION SELECT 'content'); COMMIT;"
-    } | sqlite3 "$1" || fail "could not seed 500 notes in $1"
+    sqlite3 "$1" "PRAGMA encoding = 'UTF-16le'; BEGIN; CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL,
+        key TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;
+        INSERT INTO settings VALUES ('$APP', 'general', 'notetotal', '500');
+        WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 500) INSERT INTO settings SELECT '$APP',
+        'notes', 'note' || x || k, hex(randomblob(5120)) FROM n, (SELECT 'title' AS x UNION SELECT 'content'); COMMIT;" ||
+        fail "could not seed 500 notes in $1"
 }
 # digest FILE FROM: a digest of the notes of a store in their order, from note FROM on.
 digest() {

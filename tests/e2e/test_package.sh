@@ -19,7 +19,7 @@ SCRIPT
 check_eq "packages made" "$(cd "$T/out" && echo *.deb)" "quillbox_1.20_$(dpkg --print-architecture).deb"
 DEB=$(echo "$T"/out/*.deb)
 check_eq "control fields" "$(dpkg-deb -f "$DEB" Package Version Section Recommends)" \
-    $'Package: quillbox\nVersion: 1.20\nSection: utils\nRecommends: libqt6svg6'
+    $'Package: quillbox\nVersion: 1.20\nSection: utils\nRecommends: libqt6svg6, qt6-translations-l10n'
 depends=$(dpkg-deb -f "$DEB" Depends)
 for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0; do
     [[ ", $depends," =~ ,\ $lib\ \(\>=\ [^\)]+\), ]] || fail "Depends has no versioned $lib: $depends"
@@ -46,29 +46,32 @@ step "the launcher entry, the description and the manual"
 desktop-file-validate "$DESKTOP" >"$T/desktop.log" 2>&1 || fail "desktop-file-validate rejects the launcher entry"
 appstreamcli validate --no-net --strict "$METAINFO" >"$T/appstream.log" 2>&1 ||
     fail "appstreamcli validate: $(<"$T/appstream.log")"
-lintian --fail-on error,warning "$DEB" >"$T/lintian.log" 2>&1 || fail "lintian: $(<"$T/lintian.log")"
-check_eq "lintian's errors and warnings" "$(grep -E '^(E|W):' "$T/lintian.log")" ""
+# -o: any override the package might ship counts for nothing.
+lintian -o --fail-on error,warning "$DEB" >"$T/lintian.log" 2>&1 || fail "lintian: $(<"$T/lintian.log")"
 check_eq "Exec and Icon of the launcher entry" "$(grep -E '^(Exec|Icon)=' "$DESKTOP")" $'Exec=quillbox\nIcon='$ID
 grep -q "<id>$ID</id>" "$METAINFO" && grep -q "<launchable type=\"desktop-id\">$ID.desktop<" "$METAINFO" ||
     fail "the description does not bear the ID or launch the entry"
 grep -q '<release version="1.20" ' "$METAINFO" || fail "the description has no release 1.20"
-text=$(zcat "$MAN" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -P-cbou 2>"$T/groff.log")
-check_eq "groff warnings for the manual" "$(<"$T/groff.log")" ""
+for page in "$SHARE"/man/{de,fr,es}/man1/quillbox.1.gz "$MAN"; do # English last, for its text; -k as man does
+    text=$({ zcat "$page" | groff -k -man -Tutf8 -ww -P-cbou; } 2>"$T/groff.log")
+    check_eq "groff warnings for ${page#"$SHARE/"}" "$(<"$T/groff.log")" ""
+done
 check_eq "sections of the manual" "$(grep -xE 'NAME|SYNOPSIS|DESCRIPTION|FILES|SIGNALS|EXIT STATUS' <<<"$text" | xargs)" \
     "NAME SYNOPSIS DESCRIPTION FILES SIGNALS EXIT STATUS"
 
 step "the command line, with no display at all"
-check_eq "quillbox --version" "$(env -u DISPLAY -u WAYLAND_DISPLAY "$BIN" --version)" "quillbox 1.20"
-env -u DISPLAY -u WAYLAND_DISPLAY "$BIN" --help | grep -q -- '--version' || fail "quillbox --help lists no --version"
-env -u DISPLAY -u WAYLAND_DISPLAY "$BIN" --frobnicate 2>/dev/null
-check_eq "exit status for an unknown option" "$?" 2
+unset DISPLAY # e2e_begin took WAYLAND_DISPLAY already
+check_eq "quillbox --version" "$("$BIN" --version)" "quillbox 1.20"
+"$BIN" --help | grep -q -- '--version' || fail "quillbox --help lists no --version"
+check_eq "quillbox --help in German" "$(LC_ALL=de_DE.UTF-8 "$BIN" --help | sed -n 1,2p)" \
+    $'Aufruf: quillbox [Optionen]\nEin kleines Notizprogramm für den Desktop: ein schmales Fenster am Bildschirmrand.'
+check_eq "exit status for an unknown option" "$("$BIN" --frobnicate >/dev/null 2>&1; echo $?)" 2
 
-step "the installed program starts, as the launcher entry's window, and saves"
+step "the installed program starts, as the launcher entry's window, and saves on SIGHUP"
 start_x "$DIR/openbox-rc.xml"
-QBX=$BIN
-start_quillbox
+QBX=$BIN start_quillbox
 class=$(sed -n 's/^StartupWMClass=//p' "$DESKTOP")
 check_eq "window class" "$(xprop -id "$QBX_WID" WM_CLASS)" "WM_CLASS(STRING) = \"$class\", \"$class\""
-close_main
+kill -HUP "$QBX_PID" && expect_exit "$QBX_PID" 10 "SIGHUP"
 check_notes
 e2e_done

@@ -12,55 +12,39 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace
-{
-
-QStringList query(const QString &file, const char *sql, const QStringList &args)
+QStringList StoreFile::rows() const
 {
     QStringList rows;
     sqlite3 *db = nullptr;
     sqlite3_stmt *stmt = nullptr;
-    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
-        for (int i = 0; i < args.size(); ++i)
-            sqlite3_bind_text16(stmt, i + 1, args[i].utf16(), int(args[i].size() * 2),
-                                SQLITE_TRANSIENT);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(stmt, 0));
-            rows.append(QString::fromUtf16(text, sqlite3_column_bytes16(stmt, 0) / 2));
-        }
-    }
+    sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_prepare_v2(db,
+                       "SELECT app || '|' || section || '|' || key || '|' || value FROM settings "
+                       "ORDER BY app, section, key",
+                       -1, &stmt, nullptr);
+    while (sqlite3_step(stmt) == SQLITE_ROW) // no store: no statement, no rows
+        rows.append(
+            QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_text16(stmt, 0)),
+                               sqlite3_column_bytes16(stmt, 0) / 2));
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     return rows;
 }
 
-} // namespace
-
-StoreFile::~StoreFile()
-{
-    sqlite3_close(m_db);
-}
-
 QString StoreFile::value(const QString &section, const QString &key) const
 {
-    const QStringList rows =
-        query(path(), "SELECT value FROM settings WHERE app = ? AND section = ? AND key = ?",
-              {QStringLiteral("qbxlm120"), section, key});
-    return rows.isEmpty() ? QString() : rows.first();
-}
-
-QStringList StoreFile::keys(const QString &section) const
-{
-    return query(path(), "SELECT key FROM settings WHERE app = ? AND section = ? ORDER BY key",
-                 {QStringLiteral("qbxlm120"), section});
+    const QString prefix = QStringList{"qbxlm120", section, key, {}}.join(u'|');
+    for (const QString &row : rows())
+        if (row.startsWith(prefix))
+            return row.mid(prefix.size());
+    return {};
 }
 
 void StoreFile::unlock()
 {
     sqlite3_close(m_db);
     m_db = nullptr;
+    setReadOnly(false);
 }
 
 bool StoreFile::exec(const char *sql)
@@ -85,37 +69,28 @@ QList<Note> numberedNotes(int count)
     return notes;
 }
 
-ReadOnlyFolder::ReadOnlyFolder(QString folder) : m_folder(std::move(folder))
+bool StoreFile::setReadOnly(bool readOnly)
 {
-    if (m_folder.isEmpty())
-        return;
-    const QByteArray native = QFile::encodeName(m_folder);
-    if (::geteuid() != 0) {
-        for (const QString &file : QDir(m_folder).entryList(QDir::Files))
-            QFile::setPermissions(m_folder + u'/' + file, QFile::ReadOwner);
-        m_readOnly = ::chmod(native.constData(), 0500) == 0;
-        return;
-    }
-    static const bool ownNamespace =
-        ::unshare(CLONE_NEWNS) == 0 &&
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-    m_readOnly = ownNamespace &&
-                 ::mount(native.constData(), native.constData(), nullptr, MS_BIND, nullptr) == 0 &&
-                 ::mount(nullptr, native.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY,
-                         nullptr) == 0;
-}
-
-void ReadOnlyFolder::release()
-{
-    if (!m_readOnly)
-        return;
-    m_readOnly = false;
-    const QByteArray native = QFile::encodeName(m_folder);
+    if (readOnly == m_readOnly)
+        return true;
+    const QByteArray native = QFile::encodeName(folder());
+    const char *at = native.constData();
     if (::geteuid() == 0) {
-        ::umount2(native.constData(), MNT_DETACH);
-        return;
+        static const bool ownNamespace =
+            ::unshare(CLONE_NEWNS) == 0 &&
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        if (readOnly)
+            m_readOnly =
+                ownNamespace && ::mount(at, at, nullptr, MS_BIND, nullptr) == 0 &&
+                ::mount(nullptr, at, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        else
+            m_readOnly = ::umount2(at, MNT_DETACH) != 0;
+        return m_readOnly == readOnly;
     }
-    ::chmod(native.constData(), 0700);
-    for (const QString &file : QDir(m_folder).entryList(QDir::Files))
-        QFile::setPermissions(m_folder + u'/' + file, QFile::ReadOwner | QFile::WriteOwner);
+    for (const QString &file : QDir(folder()).entryList(QDir::Files))
+        QFile::setPermissions(folder() + u'/' + file,
+                              QFile::ReadOwner | (readOnly ? QFile::ReadOwner : QFile::WriteOwner));
+    if (::chmod(at, readOnly ? 0500 : 0700) == 0)
+        m_readOnly = readOnly;
+    return m_readOnly == readOnly;
 }
