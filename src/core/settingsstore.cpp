@@ -153,6 +153,10 @@ void SettingsStore::close()
         stmt = nullptr;
     }
     if (m_db) {
+        // Closing merges the log into the store; a damaged store must not
+        // be written, not even by that.
+        if (m_foundDamage)
+            sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
@@ -340,6 +344,7 @@ SettingsStore::OpenResult SettingsStore::openFile(Scan scan, bool setAsideDamage
         close();
         return OpenResult::Failed;
     case Check::Damaged:
+        m_foundDamage = true;
         break;
     }
     close();
@@ -348,7 +353,6 @@ SettingsStore::OpenResult SettingsStore::openFile(Scan scan, bool setAsideDamage
         return OpenResult::Failed;
     }
     if (!setAsideDamaged) {
-        m_foundDamage = true;
         failWith(tr("the store is damaged"),
                  tr("Could not use the settings store %1: the store is damaged.").arg(m_path));
         return OpenResult::Failed;
@@ -364,6 +368,7 @@ SettingsStore::OpenResult SettingsStore::openFile(Scan scan, bool setAsideDamage
     }
     ::fchmod(fd, 0600);
     ::close(fd);
+    m_foundDamage = false;
     return openFile(scan, false, true);
 }
 
