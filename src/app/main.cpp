@@ -54,10 +54,11 @@ std::optional<int> answerCommandLine()
         parser.addOption(qtFlag);
     }
     if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString problem = parser.positionalArguments().isEmpty()
-                                    ? parser.errorText()
-                                    : QCoreApplication::translate("main", "Unexpected argument '%1'.")
-                                          .arg(parser.positionalArguments().first());
+        const QString problem =
+            parser.positionalArguments().isEmpty()
+                ? parser.errorText()
+                : QCoreApplication::translate("main", "Unexpected argument '%1'.")
+                      .arg(parser.positionalArguments().first());
         std::fprintf(stderr, "quillbox: %s\n%s\n", qPrintable(problem),
                      qPrintable(QCoreApplication::translate(
                          "main", "Try 'quillbox --help' for more information.")));

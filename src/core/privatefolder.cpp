@@ -29,7 +29,9 @@ QString makePrivateFolder(const QString &path)
         struct stat st;
         if (::stat(native.constData(), &st) == 0) {
             if (!S_ISDIR(st.st_mode))
-                return PrivateFolder::tr("a file stands where the folder %1 should be; move it away").arg(at);
+                return PrivateFolder::tr(
+                           "a file stands where the folder %1 should be; move it away")
+                    .arg(at);
             continue;
         }
         const int err = errno;
@@ -39,7 +41,8 @@ QString makePrivateFolder(const QString &path)
         if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
             const int made = errno;
             if (made == EACCES || made == EPERM || made == EROFS)
-                return PrivateFolder::tr("the folder %1 cannot be created because its parent folder is read-only")
+                return PrivateFolder::tr(
+                           "the folder %1 cannot be created because its parent folder is read-only")
                     .arg(at);
             return PrivateFolder::tr("the folder %1 cannot be created (%2)")
                 .arg(at, QString::fromLocal8Bit(std::strerror(made)));

@@ -49,7 +49,7 @@ MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
     connect(&m_session, &Session::writesFailing, this, [this](const QString &reason) {
         m_statusLine->setText(tr("Changes not saved: %1").arg(reason));
         m_statusLine->setToolTip(tr("Quillbox keeps your changes and saves them with "
-                                                "the next change, or when it closes."));
+                                    "the next change, or when it closes."));
     });
     connect(&m_session, &Session::bodiesRead, this, [this](const QList<QString> &bodies) {
         m_notebook.fillBodies(bodies);
@@ -104,15 +104,13 @@ void MainWindow::createActions()
                                     &MainWindow::dockLeft, Qt::CTRL | Qt::ALT | Qt::Key_Left);
     m_dockRightAction = createAction(tr("Dock Quillbox to the right of the screen"),
                                      &MainWindow::dockRight, Qt::CTRL | Qt::ALT | Qt::Key_Right);
-    m_noteTextSizeAction =
-        createAction(tr("Change font size"), &MainWindow::popUpNoteTextSizes,
-                     Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+    m_noteTextSizeAction = createAction(tr("Change font size"), &MainWindow::popUpNoteTextSizes,
+                                        Qt::CTRL | Qt::SHIFT | Qt::Key_F);
     m_flushAction = createAction(tr("Flush all notes"), &MainWindow::flushAll,
                                  Qt::CTRL | Qt::SHIFT | Qt::Key_Delete);
     m_showAllAction =
         createAction(tr("Show all notes"), &MainWindow::showAll, QKeySequence::Refresh);
-    m_aboutAction =
-        createAction(tr("About Quillbox"), &MainWindow::showAbout, Qt::Key_F1);
+    m_aboutAction = createAction(tr("About Quillbox"), &MainWindow::showAbout, Qt::Key_F1);
     m_exitAction =
         createAction(tr("Exit Quillbox"), &MainWindow::quit,
                      // Quit has no binding on some platforms (Qt's offscreen one, for one).
@@ -120,17 +118,13 @@ void MainWindow::createActions()
 
     m_clearAction = createAction(tr("Clear Note"), &MainWindow::clearNoteText,
                                  Qt::CTRL | Qt::SHIFT | Qt::Key_N);
-    m_updateAction =
-        createAction(tr("Update Note"), &MainWindow::updateNote, QKeySequence::Save);
-    m_deleteAction =
-        createAction(tr("Delete Note"), &MainWindow::deleteNote, QKeySequence::Delete);
-    m_addAction =
-        createAction(tr("Add new note"), &MainWindow::addNote, QKeySequence::New);
-    m_pasteAction =
-        createAction(tr("Add note from clipboard"), &MainWindow::addNoteFromClipboard,
-                     Qt::CTRL | Qt::SHIFT | Qt::Key_V);
-    m_copyAction = createAction(tr("Copy note to clipboard"),
-                                &MainWindow::copyNoteToClipboard, Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    m_updateAction = createAction(tr("Update Note"), &MainWindow::updateNote, QKeySequence::Save);
+    m_deleteAction = createAction(tr("Delete Note"), &MainWindow::deleteNote, QKeySequence::Delete);
+    m_addAction = createAction(tr("Add new note"), &MainWindow::addNote, QKeySequence::New);
+    m_pasteAction = createAction(tr("Add note from clipboard"), &MainWindow::addNoteFromClipboard,
+                                 Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    m_copyAction = createAction(tr("Copy note to clipboard"), &MainWindow::copyNoteToClipboard,
+                                Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     m_searchAction = createAction(tr("Search"), &MainWindow::search);
     createAction(tr("Find"), &MainWindow::focusSearchField, QKeySequence::Find);
     createAction(tr("Rename"), &MainWindow::renamePickedNote, Qt::Key_F2);
