@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QSignalSpy>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <pwd.h>
@@ -33,11 +32,7 @@ private slots:
     {
         StoreFile file;
         Session first(file.path());
-        const auto empty = first.load();
-        QVERIFY(empty.status == Session::LoadStatus::Loaded && empty.state.notes.isEmpty() &&
-                empty.state.titleListPoints == 8.0f);
-        // A running session is marked, and nothing else is written.
-        QCOMPARE(file.rows(), QStringList{"qbxlm120|notes|temp|-"});
+        QCOMPARE(first.load().state.titleListPoints, 8.0f); // no store yet
         QSignalSpy failing(&first, &Session::writesFailing);
         QSignalSpy succeeding(&first, &Session::writesSucceeding);
         const QStringList texts = {QString(QChar(0)) + "b", QString(QChar(0xFEFF)),
@@ -48,52 +43,45 @@ private slots:
         first.waitForWrites();
         QVERIFY(file.exec(
             "CREATE TRIGGER no BEFORE INSERT ON settings BEGIN SELECT RAISE(ABORT, 'no'); END"));
-        state.notes.remove(2, 2);
-        state.notes.append(Note{"c", ""});
+        state.notes = {state.notes[0], state.notes[1], {"c", ""}};
         first.write(state);
         state.notes.last().title = "d";
         first.write(state);
         first.waitForWrites();
-        QCOMPARE(failing.size(), 1);
-        QCOMPARE(failing[0][0].toString(), QStringLiteral("the store refused the change (no)"));
         QVERIFY(file.exec("DROP TRIGGER no"));
         state.titleListPoints = 9.5f;
         first.write(state);
         first.waitForWrites();
-        QCOMPARE(succeeding.size(), 1);
-        const QString notes = QStringLiteral("qbxlm120|notes|note");
-        QCOMPARE(
-            file.rows(),
-            QStringList({"qbxlm120|general|mainlistsize|9.5", "qbxlm120|general|maintextboxsize|12",
-                         "qbxlm120|general|notetotal|3", notes + "content1|" + texts[0],
-                         notes + "content2|" + texts[3], notes + "content3|",
-                         notes + "title1|" + texts[2], notes + "title2|" + texts[1],
-                         notes + "title3|d", "qbxlm120|notes|temp|-"}));
-        // The last save ends the mark.
-        QVERIFY(first.save(state) && file.value("notes", "temp").isNull());
+        QCOMPARE(failing + succeeding,
+                 QList<QVariantList>({{"the store refused the change (no)"}, {}}));
+        const QString general = "qbxlm120|general|", note = "qbxlm120|notes|note";
+        QCOMPARE(file.rows(),
+                 QStringList({general + "mainlistsize|9.5", general + "maintextboxsize|12",
+                              general + "notetotal|3", note + "content1|" + texts[0],
+                              note + "content2|" + texts[3], note + "content3|",
+                              note + "title1|" + texts[2], note + "title2|" + texts[1],
+                              note + "title3|d", "qbxlm120|notes|temp|-"}));
+        QVERIFY(first.save(state) && file.value("notes", "temp").isNull()); // the mark ends
         Session second(file.path());
-        const auto loaded = second.load();
-        QCOMPARE(loaded.state.notes.value(1), (Note{texts[1], QString(), 1}));
+        QCOMPARE(second.load().state.notes.value(1), (Note{texts[1], QString(), 1}));
         QCOMPARE(second.waitForBodies(), QList<QString>({texts[0], texts[3], ""}));
-        QVERIFY(loaded.state.titleListPoints == 9.5f && loaded.state.noteTextPoints == 12.0f);
     }
 
     void oddStoredValues_data()
     {
         QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("size");
         QTest::addColumn<int>("notes");
+        QTest::addColumn<QString>("size");
         QTest::addColumn<float>("points");
-        // clang-format off
-        QTest::newRow("count above the notes stored") << "2" << "12" << 2 << 12.0f;
-        QTest::newRow("blanks and a sign") << " +1 " << " 10 " << 1 << 10.0f;
-        QTest::newRow("negative") << "-1" << "0.5" << 0 << 8.0f;
-        QTest::newRow("not a number") << "1.5" << "nan" << 0 << 8.0f;
-        QTest::newRow("beyond any limit") << "99999999999999999999" << "1e3" << 500 << 8.0f;
-        QTest::newRow("the locale's decimal comma") << "0" << "9,75" << 0 << 9.75f;
-        // clang-format on
+        QTest::newRow("count above the notes stored") << "2" << 2 << "12" << 12.0f;
+        QTest::newRow("blanks and a sign") << " +1 " << 1 << " 10 " << 10.0f;
+        QTest::newRow("negative") << "-1" << 0 << "0.5" << 8.0f;
+        QTest::newRow("not a number") << "1.5" << 0 << "nan" << 8.0f;
+        QTest::newRow("beyond any limit") << "99999999999999999999" << 500 << "1e3" << 8.0f;
+        QTest::newRow("the locale's decimal comma") << "0" << 0 << "9,75" << 9.75f;
     }
 
+    // Notes past those stored have the default title and body.
     void oddStoredValues()
     {
         QFETCH(QString, count);
@@ -106,10 +94,8 @@ private slots:
         const auto loaded = session.load();
         QTEST(int(loaded.state.notes.size()), "notes");
         QTEST(loaded.state.titleListPoints, "points");
-        // Notes past those stored have the default title and body.
-        if (loaded.state.notes.size() == 2)
-            QCOMPARE(loaded.state.notes[1].title + session.waitForBodies().value(1),
-                     "Your notenote");
+        QCOMPARE(loaded.state.notes.value(1).title + session.waitForBodies().value(1),
+                 loaded.state.notes.size() > 1 ? "Your notenote" : "");
     }
 
     void troubledStore_data()
@@ -120,11 +106,10 @@ private slots:
         QTest::newRow("damaged while running") << "damaged";
     }
 
-    // Notes that could not be read at start are kept, ahead of the session's.
-    // A store found read-only is opened afresh for every retry, so the save
-    // succeeds once the user has made it writable. A store found damaged is
-    // never written into; the last save fails once, then sets it aside and
-    // saves in a new store.
+    // Notes that could not be read at start are kept, ahead of the session's;
+    // a lock holds nobody up for long. A store found read-only is opened afresh
+    // for every retry. A store found damaged is never written into: the last
+    // save fails once, then sets it aside as it was and saves in a new store.
     void troubledStore()
     {
         QFETCH(QString, trouble);
@@ -135,6 +120,7 @@ private slots:
         if (trouble == "read-only" && !file.setReadOnly(true))
             QSKIP("no way to make a folder read-only here");
         Session session(file.path(), 100);
+        const QDeadlineTimer deadline(2000);
         const auto loaded = session.load();
         QCOMPARE(loaded.status,
                  trouble == "locked" ? Session::LoadStatus::Failed : Session::LoadStatus::Loaded);
@@ -148,45 +134,32 @@ private slots:
         }
         const QByteArray damaged = db.isOpen() && db.seek(0) ? db.readAll() : QByteArray();
         const Session::State state{loaded.state.notes + QList<Note>{{"new", "b"}}, 8, 8};
-        QVERIFY(!session.save(state));
+        QVERIFY(!session.save(state) && !deadline.hasExpired());
         const QString problem = trouble == "locked" ? loaded.problem : session.saveProblem();
         QVERIFY2(problem.contains(file.path()) && problem.contains(trouble), qPrintable(problem));
-        QVERIFY(!db.isOpen() || (db.seek(0) && db.readAll() == damaged));
         file.unlock();
         QVERIFY(session.save(state));
-        QCOMPARE(file.value("notes", "notetitle1") + file.value("notes", "notetitle51") +
-                     file.value("general", "notetotal"),
-                 "t1new51");
-        QCOMPARE(QDir(file.folder())
-                     .entryList({"settings.db.damaged-*"})
-                     .filter(QRegularExpression("\\d$"))
-                     .size(),
-                 int(db.isOpen()));
+        QVERIFY(!db.isOpen() || (db.seek(0) && db.readAll() == damaged)); // now set aside
+        QCOMPARE(file.value("notes", "notetitle51") + file.value("general", "notetotal"), "new51");
+        const QStringList setAside = QDir(file.folder()).entryList({"settings.db.damaged-*[0-9]"});
+        QCOMPARE(setAside.size(), int(db.isOpen()));
     }
 
-    void defaultStorePath_data()
-    {
-        QTest::addColumn<QByteArray>("config");
-        QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QString>("path");
-        // clang-format off
-        QTest::newRow("XDG_CONFIG_HOME") << QByteArray("/cfg") << QByteArray("/h") << "/cfg/quillbox/settings.db";
-        QTest::newRow("relative XDG_CONFIG_HOME") << QByteArray("cfg") << QByteArray("/h") << "/h/.config/quillbox/settings.db";
-        QTest::newRow("no HOME") << QByteArray() << QByteArray() << QDir::cleanPath(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir) + "/.config/quillbox/settings.db");
-        // clang-format on
-    }
-
+    // $XDG_CONFIG_HOME when absolute, else ~/.config; with no HOME, the home
+    // the user database gives.
     void defaultStorePath()
     {
-        QFETCH(QByteArray, config);
-        QFETCH(QByteArray, home);
         const QByteArray oldHome = qgetenv("HOME");
-        qputenv("XDG_CONFIG_HOME", config);
-        home.isEmpty() ? qunsetenv("HOME") : qputenv("HOME", home);
-        const QString path = Session::defaultStorePath();
+        const QString own = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir);
+        const std::tuple<const char *, const char *, QString> cases[] = {
+            {"/cfg", "/h", "/cfg"}, {"cfg", "/h", "/h/.config"}, {"", nullptr, own + "/.config"}};
+        for (const auto &[config, home, folder] : cases) {
+            qputenv("XDG_CONFIG_HOME", config);
+            home ? qputenv("HOME", home) : qunsetenv("HOME");
+            QCOMPARE(Session::defaultStorePath(),
+                     QDir::cleanPath(folder + "/quillbox/settings.db"));
+        }
         qputenv("HOME", oldHome);
-        qunsetenv("XDG_CONFIG_HOME");
-        QTEST(path, "path");
     }
 };
 

@@ -4,7 +4,6 @@
 #include "core/session.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <sched.h>
 #include <sqlite3.h>
@@ -16,16 +15,15 @@ QStringList StoreFile::rows() const
 {
     QStringList rows;
     sqlite3 *db = nullptr;
-    sqlite3_stmt *stmt = nullptr;
+    sqlite3_stmt *stmt = nullptr; // no store: no statement, no rows
     sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_prepare_v2(db,
                        "SELECT app || '|' || section || '|' || key || '|' || value FROM settings "
                        "ORDER BY app, section, key",
                        -1, &stmt, nullptr);
-    while (sqlite3_step(stmt) == SQLITE_ROW) // no store: no statement, no rows
-        rows.append(
-            QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_text16(stmt, 0)),
-                               sqlite3_column_bytes16(stmt, 0) / 2));
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        rows.append(QString(static_cast<const QChar *>(sqlite3_column_text16(stmt, 0)),
+                            sqlite3_column_bytes16(stmt, 0) / 2));
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     return rows;
@@ -40,6 +38,12 @@ QString StoreFile::value(const QString &section, const QString &key) const
     return {};
 }
 
+bool StoreFile::exec(const char *sql)
+{
+    return (m_db || sqlite3_open(path().toUtf8().constData(), &m_db) == SQLITE_OK) &&
+           sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
 void StoreFile::unlock()
 {
     sqlite3_close(m_db);
@@ -47,11 +51,21 @@ void StoreFile::unlock()
     setReadOnly(false);
 }
 
-bool StoreFile::exec(const char *sql)
+bool StoreFile::setReadOnly(bool readOnly)
 {
-    if (!m_db && sqlite3_open(path().toUtf8().constData(), &m_db) != SQLITE_OK)
-        return false;
-    return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    const QByteArray at = QFile::encodeName(folder());
+    if (::geteuid() != 0) {
+        for (const QString &file : QDir(folder()).entryList(QDir::Files))
+            ::chmod(QFile::encodeName(folder() + u'/' + file).constData(), readOnly ? 0400 : 0600);
+        return ::chmod(at, readOnly ? 0500 : 0700) == 0;
+    }
+    static const bool ownNamespace =
+        ::unshare(CLONE_NEWNS) == 0 &&
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    if (!readOnly)
+        return ::umount2(at, MNT_DETACH) == 0;
+    return ownNamespace && ::mount(at, at, nullptr, MS_BIND, nullptr) == 0 &&
+           ::mount(nullptr, at, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
 void StoreFile::seed(const QList<Note> &notes, float titleListPoints, float noteTextPoints) const
@@ -67,30 +81,4 @@ QList<Note> numberedNotes(int count)
     for (int k = 1; k <= count; ++k)
         notes.append({QStringLiteral("t%1").arg(k), QStringLiteral("b%1").arg(k)});
     return notes;
-}
-
-bool StoreFile::setReadOnly(bool readOnly)
-{
-    if (readOnly == m_readOnly)
-        return true;
-    const QByteArray native = QFile::encodeName(folder());
-    const char *at = native.constData();
-    if (::geteuid() == 0) {
-        static const bool ownNamespace =
-            ::unshare(CLONE_NEWNS) == 0 &&
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-        if (readOnly)
-            m_readOnly =
-                ownNamespace && ::mount(at, at, nullptr, MS_BIND, nullptr) == 0 &&
-                ::mount(nullptr, at, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-        else
-            m_readOnly = ::umount2(at, MNT_DETACH) != 0;
-        return m_readOnly == readOnly;
-    }
-    for (const QString &file : QDir(folder()).entryList(QDir::Files))
-        QFile::setPermissions(folder() + u'/' + file,
-                              QFile::ReadOwner | (readOnly ? QFile::ReadOwner : QFile::WriteOwner));
-    if (::chmod(at, readOnly ? 0500 : 0700) == 0)
-        m_readOnly = readOnly;
-    return m_readOnly == readOnly;
 }

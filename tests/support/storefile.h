@@ -22,24 +22,18 @@ public:
     // Runs SQL on a connection of its own, kept open until unlock().
     bool exec(const char *sql);
     // Holds the store locked to readers and writers, as another program can.
-    bool lock()
-    {
-        return exec(
-            "PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE; DELETE FROM settings WHERE 0");
-    }
+    bool lock() { return exec("PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE"); }
     // Closes that connection, and makes the folder writable again.
     void unlock();
     // The notes saved by the program's own session code.
     void seed(const QList<Note> &notes, float titleListPoints = 8, float noteTextPoints = 8) const;
     // Makes the folder and its files read-only, or writable again; true when
-    // they now are so. Permission bits do not stop root: as root the folder
-    // is bound read-only over itself, in a mount namespace of the test's own.
+    // they now are so. As root, by a read-only bind mount of the test's own.
     bool setReadOnly(bool readOnly);
 
 private:
     QTemporaryDir m_dir;
     struct sqlite3 *m_db = nullptr;
-    bool m_readOnly = false;
 };
 
 // Notes "t1"/"b1" ... "tN"/"bN".
