@@ -61,7 +61,10 @@ private slots:
                               note + "content2|" + texts[3], note + "content3|",
                               note + "title1|" + texts[2], note + "title2|" + texts[1],
                               note + "title3|d", "qbxlm120|notes|temp|-"}));
-        QVERIFY(first.save(state) && file.value("notes", "temp").isNull()); // the mark ends
+        // The last save ends the mark and drops keys that are no note's.
+        QVERIFY(file.exec("INSERT INTO settings VALUES ('qbxlm120', 'notes', 'notetitle03', 'x')"));
+        QVERIFY(first.save(state) && file.value("notes", "temp").isNull() &&
+                file.value("notes", "notetitle03").isNull());
         Session second(file.path());
         QCOMPARE(second.load().state.notes.value(1), (Note{texts[1], QString(), 1}));
         QCOMPARE(second.waitForBodies(), QList<QString>({texts[0], texts[3], ""}));
