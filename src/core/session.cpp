@@ -79,6 +79,18 @@ float sizeFromText(const QString &text)
     return Session::defaultPointSize;
 }
 
+// The note a key such as "notetitle12" belongs to, or 0: only the canonical
+// spelling counts, so "notetitle012" is no note's.
+int noteNumber(QStringView key, QStringView prefix)
+{
+    if (!key.startsWith(prefix))
+        return 0;
+    const QStringView digits = key.mid(prefix.size());
+    bool isNumber = false;
+    const int k = digits.toInt(&isNumber);
+    return isNumber && k >= 1 && digits.size() == QString::number(k).size() ? k : 0;
+}
+
 QString homeFolder()
 {
     QString home = qEnvironmentVariable("HOME");
@@ -196,11 +208,7 @@ std::optional<QList<QString>> Session::readNumbered(const QString &prefix, int c
         return std::nullopt;
     QList<QString> texts(count, missing);
     for (const auto &[key, value] : *entries) {
-        bool isNumber = false;
-        const int k = QStringView(key).mid(prefix.size()).toInt(&isNumber);
-        // Only the canonical key counts: "notetitle01" is not note 1's.
-        if (isNumber && k >= 1 && k <= count &&
-            key.size() == prefix.size() + QString::number(k).size())
+        if (const int k = noteNumber(key, prefix); k >= 1 && k <= count)
             texts[k - 1] = value;
     }
     return texts;
@@ -401,14 +409,8 @@ bool Session::writeChanges(const State &state, bool ending)
         if (!keys)
             return false;
         for (const QString &key : *keys) {
-            const bool isTitle = key.startsWith(titleKey);
-            const QStringView number =
-                QStringView(key).mid(isTitle ? titleKey.size() : bodyKey.size());
-            bool isNumber = false;
-            const int k = number.toInt(&isNumber);
-            const bool inLayout = (isTitle || key.startsWith(bodyKey)) && isNumber && k >= 1 &&
-                                  k <= after && number.size() == QString::number(k).size();
-            if (!inLayout && !removed.contains(key))
+            const int k = std::max(noteNumber(key, titleKey), noteNumber(key, bodyKey));
+            if ((k < 1 || k > after) && !removed.contains(key))
                 removed << key;
         }
     }
