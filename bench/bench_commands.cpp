@@ -73,19 +73,23 @@ int main(int argc, char *argv[])
     const QString path = dir.filePath(QStringLiteral("settings.db"));
     {
         Session seed(path);
-        seed.load();
+        seed.opening();
         Session::State state;
         // 499: each add makes 500, each delete takes one away again.
         for (int k = 1; k <= 499; ++k)
             state.notes.append(
                 {QStringLiteral("Note %1").arg(k), QString(10240, QChar(u'a' + k % 26))});
-        seed.save(state);
+        seed.write(state);
+        seed.finish();
     }
     AnsweringDesktop desktop;
-    MainWindow window(path, &desktop);
+    Session session(path);
+    session.open();
+    MainWindow window(session, &desktop);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
+    session.waitForWrites();
     auto *list = window.findChild<QListWidget *>(QStringLiteral("mainlist"));
     auto *text = window.findChild<QPlainTextEdit *>(QStringLiteral("maintextbox"));
     sqlite3 *reader = nullptr;

@@ -121,7 +121,10 @@ int main(int argc, char *argv[])
     // Before the window: a signal during the start closes the window once
     // it shows, rather than ending the program unsaved.
     TerminationSignals terminations;
-    MainWindow window(storePath);
+    // The store is read on the session's thread while the widgets are built.
+    Session session(storePath);
+    session.open();
+    MainWindow window(session);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window,
                      &MainWindow::bringToFront);
     QObject::connect(&window, &MainWindow::closing, &instance, &SingleInstance::setClosing);

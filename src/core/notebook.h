@@ -4,9 +4,15 @@
 #include "core/note.h"
 
 #include <QList>
+#include <QStringList>
+#include <functional>
 
 // Notes have no identity but their place: removing note i moves every later
 // note down by one.
+//
+// A notebook can start with its titles alone and a function that gives the
+// bodies, by place, the first time any body or any change is asked for; the
+// caller waits for them then. Its users never see a note without its body.
 class Notebook
 {
 public:
@@ -15,24 +21,27 @@ public:
     Notebook() = default;
     // Keeps the first maxNotes of notes.
     explicit Notebook(QList<Note> notes);
+    Notebook(const QStringList &titles, std::function<QList<QString>()> readBodies);
 
     int count() const { return int(m_notes.size()); }
     bool isEmpty() const { return m_notes.isEmpty(); }
     bool isFull() const { return count() >= maxNotes; }
-    const Note &at(int index) const { return m_notes.at(index); }
-    const QList<Note> &notes() const { return m_notes; }
+    // Never waits for the bodies.
+    const QString &title(int index) const { return m_notes.at(index).title; }
+    const Note &at(int index) const;
+    const QList<Note> &notes() const;
 
     // Appends a note; refuses (false) an empty title or a full notebook.
     bool add(const Note &note);
-    // Gives the notes still waiting for their bodies the ones read from the
-    // store, by the place each had there.
-    void fillBodies(const QList<QString> &bodiesAsStored);
-    bool hasPendingBodies() const;
     void setBody(int index, const QString &body);
     void rename(int index, const QString &title);
     void remove(int index);
     void clear();
 
 private:
-    QList<Note> m_notes;
+    void readBodies() const;
+
+    // Filled in by readBodies(), once, on first need.
+    mutable QList<Note> m_notes;
+    mutable std::function<QList<QString>()> m_readBodies;
 };

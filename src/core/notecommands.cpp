@@ -21,6 +21,7 @@ Outcome rowsChanged(Rows rows, int row = -1)
     Outcome outcome;
     outcome.rows = rows;
     outcome.row = row;
+    outcome.changed = rows != Rows::Refilled;
     return outcome;
 }
 
@@ -49,7 +50,7 @@ QStringList NoteCommands::listedTitles() const
 QString NoteCommands::titleAt(int row) const
 {
     const int note = m_listing.noteAt(row);
-    return note < 0 ? QString() : m_notebook.at(note).title;
+    return note < 0 ? QString() : m_notebook.title(note);
 }
 
 QString NoteCommands::bodyAt(int row) const
@@ -116,7 +117,9 @@ Outcome NoteCommands::updateNote(int row, const QString &boxText)
     if (boxText.isEmpty())
         return statusOnly(tr("Can't update a blank note!"));
     m_notebook.setBody(note, boxText);
-    return statusOnly(tr("'%1' Updated!").arg(m_notebook.at(note).title));
+    Outcome outcome = statusOnly(tr("'%1' Updated!").arg(m_notebook.at(note).title));
+    outcome.changed = true;
+    return outcome;
 }
 
 Outcome NoteCommands::renameNote(int row)

@@ -26,6 +26,7 @@ public:
         Rows rows = Rows::Unchanged;
         int row = -1; // the row removed or renamed
         std::optional<QString> status;
+        bool changed = false; // the notes changed: they are to be written
     };
 
     NoteCommands(Notebook &notebook, Desktop &desktop);

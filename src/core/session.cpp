@@ -2,94 +2,23 @@
 // at once on a thread of the session's own.
 #include "core/session.h"
 
-#include "core/notebook.h"
-
 #include <QDir>
 #include <QHash>
-#include <QLocale>
 
-#include <cmath>
+#include <chrono>
 #include <pwd.h>
 #include <unistd.h>
 
 namespace
 {
 
-const QString application = QStringLiteral("qbxlm120");
-const QString general = QStringLiteral("general");
-const QString notesSection = QStringLiteral("notes");
-const QString countKey = QStringLiteral("notetotal");
-const QString titleListSizeKey = QStringLiteral("mainlistsize");
-const QString noteTextSizeKey = QStringLiteral("maintextboxsize");
-const QString titleKey = QStringLiteral("notetitle");
-const QString bodyKey = QStringLiteral("notecontent");
-const QString runningKey = QStringLiteral("temp");
+using Layout = StoredLayout;
 
-QHash<QString, QString> toHash(const QList<SettingsStore::Entry> &entries)
-{
-    QHash<QString, QString> hash;
-    hash.reserve(entries.size());
-    for (const auto &[key, value] : entries)
-        hash.insert(key, value);
-    return hash;
-}
-
-// Blanks around, an optional sign and decimal digits; anything else reads
-// as 0, a negative count as 0, one above the limit (however long) as the limit.
-int countFromText(const QString &text)
-{
-    QStringView digits = QStringView(text).trimmed();
-    bool negative = false;
-    if (!digits.isEmpty() && (digits.front() == u'-' || digits.front() == u'+')) {
-        negative = digits.front() == u'-';
-        digits = digits.mid(1);
-    }
-    if (digits.isEmpty())
-        return 0;
-    qint64 value = 0;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return 0;
-        if (value <= Notebook::maxNotes)
-            value = value * 10 + (c.unicode() - u'0');
-    }
-    return negative ? 0 : int(std::min<qint64>(value, Notebook::maxNotes));
-}
-
-// At most seven significant digits and a full stop, whatever the locale:
-// "8.25", "12".
-QString textFromSize(float points)
-{
-    return QString::number(double(points), 'g', 7);
-}
-
-// A full stop or the locale's own separator; the default for anything that
-// is not a finite size from 1 to 100 points.
-float sizeFromText(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    for (QLocale locale : {QLocale::c(), QLocale()}) {
-        locale.setNumberOptions(QLocale::RejectGroupSeparator);
-        bool ok = false;
-        const double value = locale.toDouble(trimmed, &ok);
-        if (ok)
-            return std::isfinite(value) && value >= 1 && value <= 100 ? float(value)
-                                                                      : Session::defaultPointSize;
-    }
-    return Session::defaultPointSize;
-}
-
-// The note a key such as "notetitle12" belongs to, or 0: only the canonical
-// spelling counts, so "notetitle012" is no note's.
-int noteNumber(QStringView key, QStringView prefix)
-{
-    if (!key.startsWith(prefix))
-        return 0;
-    const QStringView digits = key.mid(prefix.size());
-    bool isNumber = false;
-    const int k = digits.toInt(&isNumber);
-    return isNumber && k >= 1 && digits.size() == QString::number(k).size() ? k : 0;
-}
+// How often a failed read or write is tried again on its own.
+constexpr auto retryInterval = std::chrono::seconds(2);
+// The bodies are read at the first need, or this long after the titles:
+// the window shows first.
+constexpr auto bodiesAfter = std::chrono::seconds(1);
 
 QString homeFolder()
 {
@@ -101,6 +30,18 @@ QString homeFolder()
     if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_dir)
         return QString::fromLocal8Bit(user->pw_dir);
     return QDir::rootPath();
+}
+
+QString damagedText()
+{
+    return Session::tr("The notes store %1 was damaged. It is kept as %2, and your notes are "
+                       "kept in a new store from now on.");
+}
+
+QString changedText()
+{
+    return Session::tr("Another program changed the notes store %1 while Quillbox ran. That "
+                       "file is kept as %2, and the notes Quillbox shows are kept in a new store.");
 }
 
 } // namespace
@@ -117,8 +58,8 @@ Session::~Session()
         m_stopping = true;
     }
     m_wake.notify_all();
-    if (m_writer.joinable())
-        m_writer.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 QString Session::defaultStorePath()
@@ -130,377 +71,405 @@ QString Session::defaultStorePath()
     return config + QStringLiteral("/quillbox/settings.db");
 }
 
-Session::LoadResult Session::load()
+void Session::open()
 {
-    // The start reads what the window shows first: the font sizes and the
-    // titles. Bodies and the scan for damage come after, on the session's
-    // own thread.
-    m_store.setBusyWait(m_busyWaitMs);
-    SettingsStore::OpenResult opened = m_store.open(SettingsStore::Scan::None);
-    std::optional<State> state;
-    if (opened != SettingsStore::OpenResult::Failed)
-        state = readState(false);
-    if (!state && m_store.foundDamage()) {
-        // Damaged past reading: set aside, and a new store in its place.
-        opened = m_store.open(SettingsStore::Scan::Full);
-        if (opened != SettingsStore::OpenResult::Failed)
-            state = readState(false);
-    }
-    if (!state) {
-        // Not loaded: the exit save must not write over notes it never saw.
-        m_store.close();
-        return {LoadStatus::Failed, {}, cannotOpenProblem()};
-    }
-    // A mark left by a session that did not end, and so did not remove it,
-    // earns the full scan.
-    const auto mark =
-        m_store.readSection(application, notesSection, runningKey, runningKey + QChar(1));
-    m_endedUncleanly = mark && !mark->isEmpty();
-    // A store that cannot take the mark can still be read; its save will
-    // say what is wrong. The connection stays open for the session's thread.
-    if (!m_endedUncleanly)
-        m_store.write(application, notesSection, runningKey, QStringLiteral("-"));
-    m_loaded = true;
-    m_written = *state;
-    if (opened == SettingsStore::OpenResult::Quarantined)
-        return {LoadStatus::StoreReplaced, *state,
-                tr("The notes store %1 was damaged and has been kept aside as %2. "
-                   "Quillbox starts with no notes.")
-                    .arg(m_store.path(), m_store.quarantinedPath())};
-    return {LoadStatus::Loaded, *state, {}};
+    const std::lock_guard lock(m_mutex);
+    if (m_thread.joinable())
+        return;
+    m_writing = true;
+    m_thread = std::thread(&Session::run, this);
 }
 
-std::optional<Session::State> Session::readState(bool withBodies)
+Session::Opening Session::opening()
 {
-    const auto generalEntries = m_store.readSection(application, general);
-    if (!generalEntries)
-        return std::nullopt;
-    const QHash<QString, QString> values = toHash(*generalEntries);
-    State state;
-    const int count = countFromText(values.value(countKey, QStringLiteral("0")));
-    state.titleListPoints = sizeFromText(values.value(titleListSizeKey, QStringLiteral("8")));
-    state.noteTextPoints = sizeFromText(values.value(noteTextSizeKey, QStringLiteral("8")));
-    if (count == 0)
-        return state;
-    // The keys sort "notecontent..." before "notetitle...": the titles are
-    // one range of the table, read without touching a body.
-    const auto titles = readNumbered(titleKey, count, QStringLiteral("Your note"));
-    const auto bodies = withBodies ? readNumbered(bodyKey, count, QStringLiteral("note"))
-                                   : std::optional<QList<QString>>(QList<QString>());
-    if (!titles || !bodies)
-        return std::nullopt;
-    state.notes.reserve(count);
-    for (int i = 0; i < count; ++i)
-        state.notes.append(
-            {titles->at(i), withBodies ? bodies->at(i) : QString(), withBodies ? -1 : i});
-    return state;
-}
-
-std::optional<QList<QString>> Session::readNumbered(const QString &prefix, int count,
-                                                    const QString &missing)
-{
-    const auto entries = m_store.readSection(
-        application, notesSection, prefix, prefix.chopped(1) + QChar(prefix.back().unicode() + 1));
-    // The texts now live in our strings; the file's pages read to make them
-    // would otherwise stay mapped as a second copy of every note.
-    m_store.releaseMemory();
-    if (!entries)
-        return std::nullopt;
-    QList<QString> texts(count, missing);
-    for (const auto &[key, value] : *entries) {
-        if (const int k = noteNumber(key, prefix); k >= 1 && k <= count)
-            texts[k - 1] = value;
-    }
-    return texts;
-}
-
-void Session::loadBodies()
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        if (m_bodiesAsked)
-            return;
-        m_bodiesAsked = true;
-        m_bodiesTried = false;
-        m_jobs.emplace_back(std::nullopt);
-        if (!m_writer.joinable())
-            m_writer = std::thread(&Session::runWriter, this);
-    }
-    m_wake.notify_one();
-}
-
-QList<QString> Session::waitForBodies()
-{
-    loadBodies();
+    open();
     std::unique_lock lock(m_mutex);
-    m_idle.wait(lock, [this] { return m_bodiesTried; });
-    return m_bodies;
+    m_done.wait(lock, [this] { return m_opening.has_value(); });
+    return *m_opening;
+}
+
+Session::Condition Session::condition() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_condition;
 }
 
 void Session::write(const State &state)
 {
     {
         const std::lock_guard lock(m_mutex);
-        m_jobs.emplace_back(state);
-        if (!m_writer.joinable())
-            m_writer = std::thread(&Session::runWriter, this);
+        m_slot = state;
     }
-    m_wake.notify_one();
+    m_wake.notify_all();
 }
 
 void Session::waitForWrites()
 {
     std::unique_lock lock(m_mutex);
-    m_idle.wait(lock, [this] { return m_jobs.empty() && !m_writing; });
+    m_done.wait(lock, [this] { return !m_writing && !m_slot; });
 }
 
-void Session::runWriter()
+bool Session::finish()
 {
-    std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
-        if (m_jobs.empty())
-            return;
-        const std::optional<State> job = std::move(m_jobs.front());
-        m_jobs.pop_front();
-        m_writing = true;
-        lock.unlock();
-        const bool bodiesRead = job || readBodies();
-        if (job)
-            report(writeChanges(*job));
-        lock.lock();
-        m_writing = false;
-        if (!job) {
-            m_bodiesTried = true;
-            // Asked again at the next need when they could not be read.
-            m_bodiesAsked = bodiesRead;
-        }
-        if (m_jobs.empty() || !job)
-            m_idle.notify_all();
-    }
-}
-
-void Session::report(bool succeeded)
-{
-    // Told once when writes start failing, and once when they work again.
-    const bool wasFailing = m_failing;
-    m_failing = !succeeded;
-    if (m_failing && !wasFailing)
-        emit writesFailing(m_store.errorReason());
-    if (!m_failing && wasFailing)
-        emit writesSucceeding();
-}
-
-bool Session::openToRead()
-{
-    m_store.setBusyWait(m_busyWaitMs);
-    return m_store.isOpen() ||
-           m_store.open(SettingsStore::Scan::None, false) != SettingsStore::OpenResult::Failed;
-}
-
-bool Session::openToWrite()
-{
-    if (!openToRead())
-        return false;
-    if (m_scanned)
-        return true;
-    // The scan for damage, off the start, before the first write: every
-    // page, and every index against its table after a session that did not
-    // end (it left its mark).
-    m_scanned =
-        m_store.scan(m_endedUncleanly ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick);
-    // The scan read every page; they need not stay mapped.
-    m_store.releaseMemory();
-    if (m_scanned)
-        return true;
-    // Never written into again.
-    m_damaged = m_store.foundDamage();
-    m_store.close();
-    return false;
-}
-
-bool Session::readBodies()
-{
-    if (!m_loaded || m_bodiesRead)
-        return true;
-    if (!openToRead())
-        return false;
-    const auto bodies = readNumbered(bodyKey, int(m_written.notes.size()), QStringLiteral("note"));
-    if (!bodies) {
-        // A damaged store is never written into; what could be read is kept.
-        m_damaged = m_damaged || m_store.foundDamage();
-        m_store.close();
-        if (!m_damaged)
-            return false;
-    }
-    m_bodies = bodies.value_or(QList<QString>(m_written.notes.size()));
-    m_bodiesRead = true;
-    emit bodiesRead(m_bodies);
-    return true;
-}
-
-bool Session::hasMovedBodies(const State &state) const
-{
-    for (qsizetype i = 0; i < state.notes.size(); ++i) {
-        if (!state.notes.at(i).hasBody() && state.notes.at(i).pendingBody != i)
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!m_thread.joinable() || m_condition == Condition::Ended)
             return true;
+        m_finishing = true;
+        m_finished.reset();
+        // One wait for another program's lock, for all that is left to write.
+        m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
     }
-    return false;
-}
-
-Session::State Session::resolved(State state, bool movedOnly) const
-{
-    for (qsizetype i = 0; i < state.notes.size(); ++i) {
-        Note &note = state.notes[i];
-        if (!note.hasBody() && (!movedOnly || note.pendingBody != i)) {
-            note.body = m_bodies.value(note.pendingBody);
-            note.pendingBody = -1;
-        }
-    }
-    return state;
-}
-
-bool Session::writeChanges(const State &state, bool ending)
-{
-    // Nothing known to compare with: the last save keeps what the store holds.
-    if (!m_loaded)
-        return true;
-    // A damaged store is never written into; the last save deals with it.
-    if (m_damaged)
-        return false;
-    // A note whose body is still in the store where it was read needs no
-    // body; one that moved brings it to its new place.
-    if (hasMovedBodies(state) && !readBodies())
-        return false;
-    const State next = resolved(state, true);
-    QList<SettingsStore::Entry> generalWrites, noteWrites;
-    QStringList removed;
-    const qsizetype before = m_written.notes.size();
-    const qsizetype after = next.notes.size();
-    // The end writes the count and the sizes whatever they were, as every
-    // save has: a store starts with none of them.
-    if (ending || before != after)
-        generalWrites.emplace_back(countKey, QString::number(after));
-    if (ending || next.titleListPoints != m_written.titleListPoints)
-        generalWrites.emplace_back(titleListSizeKey, textFromSize(next.titleListPoints));
-    if (ending || next.noteTextPoints != m_written.noteTextPoints)
-        generalWrites.emplace_back(noteTextSizeKey, textFromSize(next.noteTextPoints));
-    for (qsizetype i = 0; i < std::max(before, after); ++i) {
-        const QString index = QString::number(i + 1);
-        if (i >= after) {
-            removed << titleKey + index << bodyKey + index;
-            continue;
-        }
-        // Texts shared with the last state written compare at once.
-        const Note &note = next.notes.at(i);
-        const Note *last = i < before ? &m_written.notes.at(i) : nullptr;
-        if (!last || note.title != last->title)
-            noteWrites.emplace_back(titleKey + index, note.title);
-        if (note.hasBody() && (!last || !last->hasBody() || note.body != last->body))
-            noteWrites.emplace_back(bodyKey + index, note.body);
-    }
-    if (generalWrites.isEmpty() && noteWrites.isEmpty() && removed.isEmpty() && !ending)
-        return true;
-    if (!openToWrite())
-        return false;
-    if (ending) {
-        // The end of the session, and any key the layout does not have.
-        const auto keys = m_store.keys(application, notesSection);
-        if (!keys)
-            return false;
-        for (const QString &key : *keys) {
-            const int k = std::max(noteNumber(key, titleKey), noteNumber(key, bodyKey));
-            if ((k < 1 || k > after) && !removed.contains(key))
-                removed << key;
-        }
-    }
-    if (generalWrites.isEmpty() && noteWrites.isEmpty() && removed.isEmpty())
-        return true;
-    bool written = m_store.begin();
-    for (const auto &[key, value] : std::as_const(generalWrites))
-        written = written && m_store.write(application, general, key, value);
-    for (const auto &[key, value] : std::as_const(noteWrites))
-        written = written && m_store.write(application, notesSection, key, value);
-    for (const QString &key : std::as_const(removed))
-        written = written && m_store.remove(application, notesSection, key);
-    if (written && m_store.commit()) {
-        m_written = next;
-        return true;
-    }
-    m_store.rollback();
-    m_damaged = m_store.foundDamage();
-    // The next attempt opens the file afresh: a connection that found the
-    // file read-only stays read-only after the user mends the permissions.
-    m_store.close();
-    return false;
-}
-
-bool Session::save(const State &state)
-{
-    waitForWrites();
-    m_store.setBusyWait(m_busyWaitMs);
-    if (m_loaded && !m_damaged && !m_setAsideOnRetry && writeChanges(state, true))
-        return true;
-    if (m_damaged && !m_setAsideOnRetry) {
-        // Told as a failed save; a retry sets the damaged file aside and
-        // saves every note in a new store.
-        readBodies();
-        m_setAsideOnRetry = true;
-        return false;
-    }
-    if (m_loaded && !m_setAsideOnRetry)
-        return false;
-    if (m_store.open() == SettingsStore::OpenResult::Failed)
-        return false;
-    State written = resolved(state, false);
-    if (!m_loaded) {
-        // Keep the notes the store holds ahead of this session's rather than
-        // save over notes this run never saw.
-        const std::optional<State> kept = readState(true);
-        if (!kept) {
-            m_store.close();
-            return false;
-        }
-        written.notes = (kept->notes + written.notes).mid(0, Notebook::maxNotes);
-    }
-    if (writeState(written))
-        return true;
-    m_store.close();
-    return false;
-}
-
-bool Session::writeState(const State &state)
-{
-    if (!m_store.begin())
-        return false;
-    QList<SettingsStore::Entry> entries;
-    entries.reserve(2 * state.notes.size());
-    for (qsizetype i = 0; i < state.notes.size(); ++i) {
-        const QString index = QString::number(i + 1);
-        entries.emplace_back(titleKey + index, state.notes.at(i).title);
-        entries.emplace_back(bodyKey + index, state.notes.at(i).body);
-    }
-    const bool written =
-        m_store.write(application, general, countKey, QString::number(state.notes.size())) &&
-        m_store.write(application, general, titleListSizeKey,
-                      textFromSize(state.titleListPoints)) &&
-        m_store.write(application, general, noteTextSizeKey, textFromSize(state.noteTextPoints)) &&
-        m_store.replaceSection(application, notesSection, entries);
-    if (written && m_store.commit())
-        return true;
-    m_store.rollback();
-    return false;
+    m_wake.notify_all();
+    std::unique_lock lock(m_mutex);
+    m_done.wait(lock, [this] { return m_finished.has_value(); });
+    return *m_finished;
 }
 
 QString Session::saveProblem() const
 {
-    return tr("Quillbox could not save your notes to %1: %2")
-        .arg(m_store.path(), m_store.errorText());
+    const std::lock_guard lock(m_mutex);
+    return tr("Quillbox could not save your notes to %1: %2.").arg(m_store.path(), m_reason);
 }
 
-QString Session::cannotOpenProblem() const
+void Session::post(std::function<void()> toOwner)
 {
-    return tr("Quillbox cannot open its notes store %1: %2\n"
-              "It starts with no notes; saving will be tried again when it closes.")
-        .arg(m_store.path(), m_store.errorText());
+    QMetaObject::invokeMethod(this, std::move(toOwner), Qt::QueuedConnection);
+}
+
+void Session::setCondition(Condition condition, const QString &reason)
+{
+    // With the mutex held.
+    if (condition == m_condition && reason == m_reason)
+        return;
+    m_condition = condition;
+    m_reason = reason;
+    post([this, condition, reason] { emit conditionChanged(condition, reason); });
+}
+
+void Session::run()
+{
+    for (bool first = true;; first = false) {
+        if (readStore())
+            break;
+        std::unique_lock lock(m_mutex);
+        setCondition(Condition::Unread, m_store.errorReason());
+        if (first) {
+            Opening unread;
+            unread.problem = tr("Quillbox cannot read its notes store %1: %2.\nIt keeps trying, "
+                                "and shows your notes as soon as it can read them; until then "
+                                "nothing can be changed.")
+                                 .arg(m_store.path(), m_reason);
+            m_opening = unread;
+        }
+        m_writing = false;
+        m_done.notify_all();
+        m_wake.wait_for(lock, retryInterval, [this] { return m_stopping || m_finishing; });
+        if (m_stopping || m_finishing) {
+            // Nothing was read, so nothing was changed: nothing to save.
+            m_finished = true;
+            m_condition = Condition::Ended;
+            m_done.notify_all();
+            return;
+        }
+        m_writing = true;
+    }
+
+    for (;;) {
+        std::unique_lock lock(m_mutex);
+        m_writing = false;
+        m_done.notify_all();
+        const auto due = [this] { return m_stopping || m_finishing || m_slot.has_value(); };
+        if (m_condition == Condition::Failing)
+            m_wake.wait_for(lock, retryInterval, due);
+        else
+            m_wake.wait(lock, due);
+        if (m_stopping)
+            return;
+        if (m_slot)
+            m_given = *std::exchange(m_slot, std::nullopt);
+        const bool ending = m_finishing;
+        if (!ending)
+            m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
+        m_writing = true;
+        lock.unlock();
+
+        const bool written =
+            store({m_given.notes, m_given.titleListPoints, m_given.noteTextPoints, !ending});
+
+        lock.lock();
+        setCondition(written ? Condition::Saved : Condition::Failing,
+                     written ? QString() : m_writeProblem);
+        if (ending) {
+            m_finished = written;
+            m_finishing = false;
+            m_done.notify_all();
+            if (written) {
+                setCondition(Condition::Ended, QString());
+                m_writing = false;
+                return;
+            }
+        }
+    }
+}
+
+bool Session::readStore()
+{
+    m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
+    QString problem;
+    SettingsStore::Opened opened = m_store.open();
+    if (opened == SettingsStore::Opened::Damaged) {
+        const QString aside = m_store.setAside(QStringLiteral("damaged"));
+        if (aside.isEmpty())
+            return false;
+        problem = tr("The notes store %1 was damaged and has been kept aside as %2. "
+                     "Quillbox starts with no notes.")
+                      .arg(m_store.path(), aside);
+        opened = m_store.open();
+    }
+    if (opened != SettingsStore::Opened::Opened)
+        return false;
+
+    // One read, so that the titles and the bodies agree.
+    auto general = m_store.beginRead() ? m_store.readSection(Layout::generalSection)
+                                       : std::optional<QList<SettingsStore::Entry>>();
+    if (!general && m_store.failure() != SettingsStore::Failure::Damage) {
+        m_store.rollback();
+        m_store.close();
+        return false;
+    }
+    m_store.changedByOthers(); // from now on, a change by another program shows
+    // What a damaged file still gives, looked for once, when a read fails.
+    std::optional<SettingsStore::Salvaged> salvaged;
+    auto salvage = [this, &salvaged]() -> const SettingsStore::Salvaged & {
+        if (!salvaged)
+            salvaged = m_store.salvage();
+        return *salvaged;
+    };
+    int unreadable = 0;
+    QHash<QString, QString> values;
+    std::optional<QStringList> keys = general ? m_store.keys(Layout::notesSection) : std::nullopt;
+    if (general) {
+        for (const auto &[key, value] : *general)
+            values.insert(key, value);
+    }
+    if (!general || !keys) {
+        keys = QStringList();
+        for (const auto &entry : salvage().entries) {
+            if (entry.section == Layout::generalSection)
+                values.insert(entry.key, entry.value);
+            else if (entry.section == Layout::notesSection)
+                keys->append(entry.key);
+        }
+        unreadable += salvage().lost;
+    }
+    const int count = Layout::noteCount(values.value(Layout::countKey), *keys);
+    const QList<QString> titles =
+        readNumbered(Layout::titleKey, count, Layout::missingTitle, salvage, &unreadable);
+
+    Opening opening;
+    opening.read = true;
+    opening.notebook = Notebook(titles, [this] { return waitForBodies(); });
+    opening.titleListPoints = Layout::pointSize(values.value(Layout::titleListSizeKey));
+    opening.noteTextPoints = Layout::pointSize(values.value(Layout::noteTextSizeKey));
+    opening.problem = problem;
+    {
+        std::unique_lock lock(m_mutex);
+        m_bodies.reset();
+        m_bodiesWanted = false;
+        if (!m_opening) {
+            m_opening = opening;
+            m_done.notify_all();
+        } else {
+            post([this, opening] { emit notesRead(opening); });
+        }
+        if (count > 0)
+            m_wake.wait_for(lock, bodiesAfter,
+                            [this] { return m_bodiesWanted || m_finishing || m_stopping; });
+    }
+    const QList<QString> bodies =
+        readNumbered(Layout::bodyKey, count, Layout::missingBody, salvage, &unreadable);
+    const std::optional<QString> mark =
+        salvaged ? std::nullopt : m_store.readValue(Layout::notesSection, Layout::runningKey);
+    m_store.rollback(); // the read is over
+    {
+        const std::lock_guard lock(m_mutex);
+        m_bodies = bodies;
+        m_done.notify_all();
+    }
+
+    Layout::State read{
+        {}, opening.titleListPoints, opening.noteTextPoints, mark && !mark->isNull()};
+    read.notes.reserve(count);
+    for (int i = 0; i < count; ++i)
+        read.notes.append({titles.at(i), bodies.at(i)});
+    m_given = {read.notes, read.titleListPoints, read.noteTextPoints};
+    m_known.reset();
+    if (!salvaged && mark && Layout::holdsExactly(read, values, *keys, *mark))
+        m_known = read;
+
+    // Every page after a session that did not end (its mark is still
+    // there), else a quicker look; before anything is written.
+    const bool damaged =
+        salvaged ||
+        (!m_store.scan(read.running ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick) &&
+         m_store.failure() == SettingsStore::Failure::Damage);
+    if (damaged)
+        setAsideLater(QStringLiteral("damaged"),
+                      damagedText() + (unreadable > 0 ? u' ' + tr("%n note(s) could not be read "
+                                                                  "in full.",
+                                                                  nullptr, unreadable)
+                                                      : QString()));
+    {
+        const std::lock_guard lock(m_mutex);
+        setCondition(Condition::Saved, QString());
+        // The session's mark goes in at once, with whatever else must.
+        if (!m_slot)
+            m_slot = m_given;
+    }
+    return true;
+}
+
+QList<QString>
+Session::readNumbered(const QString &prefix, int count, const QString &missing,
+                      const std::function<const SettingsStore::Salvaged &()> &salvage,
+                      int *unreadable)
+{
+    QList<QString> texts(count, missing);
+    if (count == 0)
+        return texts;
+    // The keys sort "notecontent..." before "notetitle...": each kind is one
+    // range of the table.
+    const auto entries = m_store.readSection(
+        Layout::notesSection, prefix, prefix.chopped(1) + QChar(prefix.back().unicode() + 1));
+    if (entries) {
+        for (const auto &[key, value] : *entries) {
+            if (const int k = Layout::noteNumber(key, prefix); k >= 1 && k <= count)
+                texts[k - 1] = value;
+        }
+        return texts;
+    }
+    // Every text that can still be read is kept; a lost body is empty.
+    for (const auto &entry : salvage().entries) {
+        const int k = Layout::noteNumber(entry.key, prefix);
+        if (entry.section != Layout::notesSection || k < 1 || k > count)
+            continue;
+        if (entry.value.isNull())
+            ++*unreadable;
+        texts[k - 1] = entry.value.isNull() && prefix == Layout::titleKey ? missing : entry.value;
+    }
+    return texts;
+}
+
+QList<QString> Session::waitForBodies()
+{
+    std::unique_lock lock(m_mutex);
+    m_bodiesWanted = true;
+    m_wake.notify_all();
+    m_done.wait(lock, [this] { return m_bodies.has_value(); });
+    return *m_bodies;
+}
+
+bool Session::store(const Layout::State &target, bool again)
+{
+    if (m_known && Layout::between(*m_known, target).isEmpty())
+        return true;
+    m_writeProblem.clear();
+    const bool ready =
+        setAsidePending() &&
+        ((m_store.isOpen() && m_store.fileAtPath() == SettingsStore::FileAtPath::Same) ||
+         openAgain());
+    if (!ready || !m_store.begin()) {
+        if (m_writeProblem.isEmpty())
+            m_writeProblem = m_store.errorReason();
+        return false;
+    }
+    if (m_store.changedByOthers()) {
+        m_store.rollback();
+        setAsideLater(QStringLiteral("changed"), changedText());
+        return !again && store(target, true);
+    }
+    const auto changes = m_known ? Layout::between(*m_known, target) : Layout::whole(target);
+    if (m_store.apply(changes) && m_store.commit()) {
+        m_known = target;
+        return true;
+    }
+    m_writeProblem = m_store.errorReason();
+    m_store.rollback();
+    switch (m_store.failure()) {
+    case SettingsStore::Failure::Busy:
+        break; // nothing was changed: the file holds what is known
+    case SettingsStore::Failure::Damage:
+        setAsideLater(QStringLiteral("damaged"), damagedText());
+        return !again && store(target, true);
+    default:
+        // A connection that found the file read-only stays so: the next
+        // try opens it afresh, and writes the whole state.
+        m_store.close();
+        m_known.reset();
+        break;
+    }
+    return false;
+}
+
+bool Session::openAgain()
+{
+    const SettingsStore::FileAtPath found = m_store.fileAtPath();
+    m_store.close();
+    m_known.reset();
+    switch (found) {
+    case SettingsStore::FileAtPath::Same:
+        switch (m_store.open(false)) {
+        case SettingsStore::Opened::Opened:
+            return true;
+        case SettingsStore::Opened::Damaged:
+            setAsideLater(QStringLiteral("damaged"), damagedText());
+            return setAsidePending();
+        case SettingsStore::Opened::Failed:
+            return false;
+        }
+        return false;
+    case SettingsStore::FileAtPath::Missing:
+        // Never made anew without a word.
+        if (m_store.open() != SettingsStore::Opened::Opened)
+            return false;
+        post([this, path = m_store.path()] {
+            emit storeReplaced(tr("The notes store %1 was removed while Quillbox ran; Quillbox "
+                                  "made it anew with the notes it shows.")
+                                   .arg(path));
+        });
+        return true;
+    case SettingsStore::FileAtPath::Other:
+        setAsideLater(QStringLiteral("changed"), changedText());
+        return setAsidePending();
+    }
+    return false;
+}
+
+void Session::setAsideLater(const QString &label, const QString &message)
+{
+    m_store.close();
+    m_known.reset();
+    m_toSetAside = {label, message};
+}
+
+bool Session::setAsidePending()
+{
+    if (!m_toSetAside)
+        return true;
+    const auto &[label, message] = *m_toSetAside;
+    const QString aside = m_store.setAside(label);
+    if (aside.isEmpty()) {
+        m_writeProblem =
+            tr("the store must be set aside, and cannot be: %1").arg(m_store.errorReason());
+        return false;
+    }
+    post([this, text = message.arg(m_store.path(), aside)] { emit storeReplaced(text); });
+    m_toSetAside.reset();
+    m_known.reset();
+    if (m_store.open() != SettingsStore::Opened::Opened) {
+        m_writeProblem = m_store.errorReason();
+        return false;
+    }
+    return true;
 }

@@ -1,126 +1,131 @@
-// The notes and the two font sizes kept between runs, in the layout the
-// settings store has always held: read at start, every change written at
-// once on a thread of the session's own, and a last save at the end.
+// The notes and the two font sizes kept between runs: read at the start,
+// every change written at once on a thread of the session's own, and the
+// session's end marked in the store.
 #pragma once
 
-#include "core/note.h"
+#include "core/notebook.h"
 #include "core/settingsstore.h"
+#include "core/storedlayout.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <condition_variable>
-#include <deque>
 #include <mutex>
 #include <optional>
 #include <thread>
 
-// Application "qbxlm120"; section "general" holds "notetotal",
-// "mainlistsize" and "maintextboxsize"; section "notes" holds
-// "notetitle<k>" and "notecontent<k>" for k = 1..notetotal, and "temp"
-// while a session runs.
+// The thread reads the titles and font sizes, then the bodies (when first
+// needed, or a second later), all in one read of the store; checks the store
+// for damage; then writes each state it is given. A newer state replaces one
+// still waiting: it holds every change before it.
+//
+// The store it writes is always the file it read. When that file is found
+// damaged, removed, replaced or changed by another program, it is set aside
+// (never written over), and the whole state goes into a new store; the user
+// is told. After a reopen, or any other doubt about what the file holds, the
+// whole state is written rather than what changed.
 class Session : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr float defaultPointSize = 8;
-
     struct State {
         QList<Note> notes;
-        float titleListPoints = defaultPointSize;
-        float noteTextPoints = defaultPointSize;
+        float titleListPoints = StoredLayout::defaultPointSize;
+        float noteTextPoints = StoredLayout::defaultPointSize;
     };
 
-    enum class LoadStatus {
-        Loaded,
-        StoreReplaced, // the store was damaged: set aside, a new one made
-        Failed         // nothing could be read; the last save keeps what the store holds
+    // What the window may do follows from it: while Unread, nothing that
+    // is kept may change; otherwise everything may, and is written at once.
+    enum class Condition {
+        Reading, // the notes are being read
+        Unread,  // they could not be read: tried again every few seconds, nothing written
+        Saved,   // every change handed over is in the store
+        Failing, // a write failed: the changes are held, and tried again with the next,
+                 // every few seconds, and at the end
+        Ended    // the last save is done
     };
-    struct LoadResult {
-        LoadStatus status = LoadStatus::Failed;
-        State state;
-        QString problem; // what to tell the user; empty when Loaded
+    Q_ENUM(Condition)
+
+    struct Opening {
+        bool read = false; // false: Unread, with an empty notebook
+        Notebook notebook; // titles at once, bodies as they are read
+        float titleListPoints = StoredLayout::defaultPointSize;
+        float noteTextPoints = StoredLayout::defaultPointSize;
+        QString problem; // to tell the user once the window shows; empty when all is well
     };
 
     explicit Session(QString storePath, int busyWaitMs = 1000, QObject *parent = nullptr);
-    // Tries the writes still waiting before it goes.
+    // Ends the thread; nothing more is written.
     ~Session() override;
 
     // $XDG_CONFIG_HOME/quillbox/settings.db, by default under the home folder.
     static QString defaultStorePath();
-
-    // The font sizes and the titles; every note's body is pending. May run
-    // on another thread, as long as nothing else uses the session.
-    LoadResult load();
-    // Reads the bodies on the session's own thread, after scanning the store
-    // for damage, and sends them with bodiesRead(). Returns at once.
-    void loadBodies();
-    // Returns once the bodies have been read, or could not be, and gives them.
-    QList<QString> waitForBodies();
-
-    // Writes what changed since the last state written, as one transaction,
-    // on the session's own thread; returns at once. States are written in
-    // the order given; one that fails is tried again with the next.
-    void write(const State &state);
-    // Returns once every state given to write() has been tried.
-    void waitForWrites();
-
-    // The last save: waits for the writes under way, then writes the whole
-    // state in one transaction and ends the session's mark. On failure the
-    // store keeps what it held, and saveProblem() says why. Notes the load
-    // could not read are kept, ahead of the given ones.
-    bool save(const State &state);
-    QString saveProblem() const;
     QString storePath() const { return m_store.path(); }
 
+    // Starts reading on the session's thread; returns at once.
+    void open();
+    // Waits for the titles and font sizes; a notebook's bodies come when it
+    // first needs them. When the read failed, notesRead() follows once a
+    // later one succeeds.
+    Opening opening();
+    Condition condition() const;
+
+    // Hands over the state after a change; written at once.
+    void write(const State &state);
+    // Returns once the read is done and every state handed over is tried.
+    void waitForWrites();
+    // The last write: what was handed over, and the end of the session's
+    // mark, waiting for another program's lock once, for the busy wait, in
+    // all. On failure saveProblem() says why; it may be tried again.
+    bool finish();
+    QString saveProblem() const;
+
 signals:
-    // The bodies of the notes load() gave, by their place in the store.
-    void bodiesRead(const QList<QString> &bodies);
-    // Changes could not be written; they are kept and tried again with the
-    // next change and at the end. Sent once until writes succeed again.
-    void writesFailing(const QString &reason);
-    void writesSucceeding();
+    // Each is sent on the thread that owns the session.
+    void conditionChanged(Session::Condition condition, const QString &reason);
+    void notesRead(const Session::Opening &opening);
+    void storeReplaced(const QString &message);
 
 private:
-    void runWriter();
-    bool openToRead();
-    bool openToWrite();
-    bool readBodies();
-    bool hasMovedBodies(const State &state) const;
-    // state with the bodies still pending read in: all, or only those of
-    // notes that moved from their place in the store.
-    State resolved(State state, bool movedOnly) const;
-    void report(bool succeeded);
-    bool writeChanges(const State &state, bool ending = false);
-    std::optional<State> readState(bool withBodies);
-    std::optional<QList<QString>> readNumbered(const QString &prefix, int count,
-                                               const QString &missing);
-    bool writeState(const State &state);
-    QString cannotOpenProblem() const;
+    void run();
+    bool readStore();
+    QList<QString> readNumbered(const QString &prefix, int count, const QString &missing,
+                                const std::function<const SettingsStore::Salvaged &()> &salvage,
+                                int *unreadable);
+    QList<QString> waitForBodies();
+    bool store(const StoredLayout::State &target, bool again = false);
+    bool openAgain();
+    void setAsideLater(const QString &label, const QString &message);
+    bool setAsidePending();
+    void setCondition(Condition condition, const QString &reason);
+    void post(std::function<void()> toOwner);
 
     SettingsStore m_store;
-    int m_busyWaitMs;
-    bool m_loaded = false;
-    bool m_endedUncleanly = false;
-    bool m_damaged = false;
-    bool m_scanned = false;
-    bool m_setAsideOnRetry = false;
+    const int m_busyWaitMs;
 
-    // The writer thread's; before it starts, the loading thread's. A note
-    // of m_written still waiting for its body stands where it was read.
-    State m_written;
-    QList<QString> m_bodies; // as stored when the session began
-    bool m_bodiesRead = false;
-    bool m_failing = false;
+    // The thread's own. What the store is known to hold; nothing when in doubt.
+    std::optional<StoredLayout::State> m_known;
+    // What the window handed over last, or what was read.
+    State m_given;
+    // A file found damaged or changed by another program is set aside before
+    // anything is written at the store's path again: its label and what to
+    // tell the user, with the two paths to fill in.
+    std::optional<std::pair<QString, QString>> m_toSetAside;
+    QString m_writeProblem;
 
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::condition_variable m_idle;
-    std::deque<std::optional<State>> m_jobs; // a state to write, or nothing: read the bodies
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake; // for the thread
+    std::condition_variable m_done; // for those who wait on it
+    Condition m_condition = Condition::Reading;
+    QString m_reason;
+    std::optional<Opening> m_opening;
+    std::optional<QList<QString>> m_bodies;
+    bool m_bodiesWanted = false;
+    std::optional<State> m_slot;
     bool m_writing = false;
-    bool m_bodiesAsked = false;
-    bool m_bodiesTried = false;
+    bool m_finishing = false;
+    std::optional<bool> m_finished;
     bool m_stopping = false;
-    std::thread m_writer;
+    std::thread m_thread;
 };

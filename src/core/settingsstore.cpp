@@ -7,12 +7,11 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 
 #include <sqlite3.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,25 +23,34 @@ namespace
 const char *const statementSql[] = {
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2",
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2 AND key >= ?3 AND key < ?4",
+    "SELECT value FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
     "SELECT key FROM settings WHERE app = ?1 AND section = ?2",
     "INSERT OR REPLACE INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4)",
     "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
+    "DELETE FROM settings WHERE app = ?1 AND section = ?2",
+    "BEGIN",
     "BEGIN IMMEDIATE",
     "COMMIT",
     "ROLLBACK",
+    "PRAGMA data_version",
 };
 
-// Every change is written at once, so a commit should cost one sync: a
-// write-ahead log with synchronous = FULL syncs the log once per commit (a
-// rollback journal syncs three times), survives a killed process with every
-// commit, and leaves a power cut some earlier consistent state. It needs a
-// writable folder even to read a store left in that mode. 4 KB pages waste
-// least on long notes in overflow pages (16 KB pages made a store of 10 KB
-// notes 70% larger and slower); mmap lets a load read the page cache
-// directly.
+// The rollback journal, deleted at each commit, keeps no file beside the
+// store between writes: nothing of ours stays read-only after the user mends
+// the store's rights, and a file copied over the store is seen as a change
+// at the next transaction (the write-ahead log would lay its pages over the
+// new file). EXTRA syncs the folder when the journal goes, so a commit that
+// returned survives a power cut. No memory map: a file truncated under the
+// program must be a read error, not a crash. 4 KB pages waste least on long
+// notes in overflow pages.
 constexpr int pageSize = 4096;
-constexpr const char *mmapPragma = "PRAGMA mmap_size = 268435456";
+constexpr const char *connectionPragmas = "PRAGMA journal_mode = DELETE;"
+                                          "PRAGMA synchronous = EXTRA;"
+                                          "PRAGMA mmap_size = 0;";
 constexpr int defaultBusyWaitMs = 1000;
+// SQLite's own file layer refuses longer paths (its limit is 512 bytes,
+// and "-journal" is added to the store's).
+constexpr qsizetype longestPath = 500;
 
 const char16_t emptyText[1] = {0};
 
@@ -85,15 +93,6 @@ QString columnText(sqlite3_stmt *stmt, int column)
     return QString(static_cast<const QChar *>(data), bytes / 2);
 }
 
-// Whether the column holds exactly text, compared where SQLite keeps it.
-bool columnEquals(sqlite3_stmt *stmt, int column, const QString &text)
-{
-    const void *data = sqlite3_column_text16(stmt, column);
-    const qsizetype bytes = sqlite3_column_bytes16(stmt, column);
-    return bytes == text.size() * 2 &&
-           (bytes == 0 || (data && std::memcmp(data, text.utf16(), size_t(bytes)) == 0));
-}
-
 void finish(sqlite3_stmt *stmt)
 {
     sqlite3_reset(stmt);
@@ -110,6 +109,12 @@ bool isPermission(int err)
     return err == EACCES || err == EPERM || err == EROFS;
 }
 
+bool isDamage(int rc)
+{
+    const int primary = rc & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || primary == SQLITE_FORMAT;
+}
+
 // Takes the group's and others' rights off a file or folder of ours; never
 // gives a right the owner does not have.
 void keepPrivate(const QByteArray &native)
@@ -119,11 +124,42 @@ void keepPrivate(const QByteArray &native)
         ::chmod(native.constData(), st.st_mode & 07700);
 }
 
+qint64 steadyNowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// A path SQLite's file layer would refuse is opened as
+// /proc/self/fd/<folder>/<name>: this layer hands such a name on as it is,
+// where the default one would resolve the link back into the long path.
+int keepPathAsGiven(sqlite3_vfs *, const char *path, int size, char *out)
+{
+    const auto length = std::strlen(path);
+    if (length + 1 > size_t(size))
+        return SQLITE_CANTOPEN;
+    std::memcpy(out, path, length + 1);
+    return SQLITE_OK;
+}
+
+const char *longPathLayer()
+{
+    static sqlite3_vfs layer = [] {
+        sqlite3_vfs own = *sqlite3_vfs_find(nullptr);
+        own.zName = "quillbox-long-path";
+        own.xFullPathname = keepPathAsGiven;
+        return own;
+    }();
+    static const bool registered = sqlite3_vfs_register(&layer, 0) == SQLITE_OK;
+    return registered ? layer.zName : nullptr;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(QString path) : m_path(std::move(path))
 {
-    setBusyWait(defaultBusyWaitMs);
+    setBusyDeadline(QDeadlineTimer(defaultBusyWaitMs));
 }
 
 SettingsStore::~SettingsStore()
@@ -131,16 +167,16 @@ SettingsStore::~SettingsStore()
     close();
 }
 
-void SettingsStore::setBusyWait(int milliseconds)
+void SettingsStore::setBusyDeadline(QDeadlineTimer deadline)
 {
-    m_busyDeadline = QDeadlineTimer(milliseconds);
+    m_busyDeadlineNs = steadyNowNs() + std::max<qint64>(deadline.remainingTimeNSecs(), 0);
 }
 
 int SettingsStore::waitWhileBusy(void *store, int)
 {
-    // One wait for all the statements of an open or a save, not one each:
-    // a locked store must not hold the window back for long.
-    if (static_cast<SettingsStore *>(store)->m_busyDeadline.hasExpired())
+    // One wait for all the statements of a write, not one each: a locked
+    // store must not hold anything back for long.
+    if (steadyNowNs() >= static_cast<SettingsStore *>(store)->m_busyDeadlineNs)
         return 0;
     sqlite3_sleep(10);
     return 1;
@@ -153,101 +189,80 @@ void SettingsStore::close()
         stmt = nullptr;
     }
     if (m_db) {
-        // Closing merges the log into the store; a damaged store must not
-        // be written, not even by that.
-        if (m_foundDamage)
-            sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
+    if (m_folderFd >= 0) {
+        ::close(m_folderFd);
+        m_folderFd = -1;
+    }
+    m_dataVersion = -1;
 }
 
-bool SettingsStore::fail(Doing doing, int rc)
+bool SettingsStore::fail(int rc)
 {
     const int err = m_db ? sqlite3_system_errno(m_db) : 0;
-    QString reason;
+    m_failure = isDamage(rc)                                                 ? Failure::Damage
+                : (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED ? Failure::Busy
+                                                                             : Failure::Other;
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        reason =
+        m_errorReason =
             tr("the store is locked by another program; close the other program and try again");
         break;
     case SQLITE_READONLY:
-        reason = tr("the store is read-only; check the permissions of the file and its folder");
+        m_errorReason =
+            tr("the store is read-only; check the permissions of the file and its folder");
         break;
     case SQLITE_CANTOPEN:
         // The journal is made beside the store, and the error may not say why
         // it could not be.
-        reason = isPermission(err) ||
-                         ::access(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(),
-                                  W_OK) != 0
-                     ? tr("the folder is read-only, so the store cannot write its journal there")
-                     : tr("a file beside the store cannot be opened");
+        m_errorReason =
+            isPermission(err) ||
+                    ::access(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(),
+                             W_OK) != 0
+                ? tr("the folder is read-only, so the store cannot write its journal there")
+                : tr("a file beside the store cannot be opened (%1)").arg(systemError(err));
         break;
     case SQLITE_FULL:
-        reason = tr("the disk is full; free some space and try again");
+        m_errorReason = tr("the disk is full; free some space and try again");
         break;
     case SQLITE_IOERR:
-        reason = err ? tr("the disk reported an error (%1)").arg(systemError(err))
-                     : tr("the disk reported an error");
+        m_errorReason = err ? tr("the disk reported an error (%1)").arg(systemError(err))
+                            : tr("the disk reported an error");
         break;
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        reason = tr("the store is damaged");
+    case SQLITE_FORMAT:
+        m_errorReason = tr("the store is damaged");
         break;
     case SQLITE_NOMEM:
-        reason = tr("the computer ran out of memory");
+        m_errorReason = tr("the computer ran out of memory");
         break;
     case SQLITE_CONSTRAINT:
-        reason = tr("the store refused the change (%1)")
-                     .arg(m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString());
+        m_errorReason = tr("the store refused the change (%1)")
+                            .arg(m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString());
         break;
     default:
-        reason =
+        m_errorReason =
             m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
         break;
     }
-    m_foundDamage = (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
-    QString text;
-    switch (doing) {
-    case Doing::Read:
-        text = tr("Could not read the settings store %1: %2.");
-        break;
-    case Doing::Write:
-        text = tr("Could not write the settings store %1: %2.");
-        break;
-    case Doing::Save:
-        text = tr("Could not save the settings store %1: %2.");
-        break;
-    case Doing::Use:
-        text = tr("Could not use the settings store %1: %2.");
-        break;
-    case Doing::Open:
-        text = tr("Could not open the settings store %1: %2.");
-        break;
-    case Doing::Create:
-        text = tr("Could not create the settings store %1: %2.");
-        break;
-    }
-    failWith(reason, text.arg(m_path, reason));
     return false;
-}
-
-void SettingsStore::failWith(const QString &reason, const QString &text)
-{
-    m_errorReason = reason;
-    m_errorText = text;
 }
 
 sqlite3_stmt *SettingsStore::statement(Statement which)
 {
-    if (!m_db)
+    if (!m_db) {
+        m_errorReason = tr("the store is not open");
         return nullptr;
+    }
     if (!m_statements[which]) {
         const int rc = sqlite3_prepare_v3(m_db, statementSql[which], -1, SQLITE_PREPARE_PERSISTENT,
                                           &m_statements[which], nullptr);
         if (rc != SQLITE_OK) {
-            fail(Doing::Use, rc);
+            fail(rc);
             sqlite3_finalize(m_statements[which]);
             m_statements[which] = nullptr;
         }
@@ -255,133 +270,110 @@ sqlite3_stmt *SettingsStore::statement(Statement which)
     return m_statements[which];
 }
 
-SettingsStore::OpenResult SettingsStore::open(Scan scan, bool setAsideDamaged)
+// The folder, private, and the file; an empty text, or why not.
+QString SettingsStore::makeFile(bool create)
 {
-    close();
-    m_quarantinedPath.clear();
-    m_errorText.clear();
-    m_errorReason.clear();
-    m_foundDamage = false;
-    if (m_path.isEmpty()) {
-        m_errorText = tr("Could not open the settings store: no file name was given.");
-        return OpenResult::Failed;
-    }
+    if (m_path.isEmpty())
+        return tr("no file name was given");
     const QFileInfo info(m_path);
-    const QString folderProblem = makePrivateFolder(info.absolutePath());
-    if (!folderProblem.isEmpty()) {
-        m_errorText = tr("Could not open the settings store %1: %2.").arg(m_path, folderProblem);
-        return OpenResult::Failed;
-    }
+    if (const QString problem = makePrivateFolder(info.absolutePath()); !problem.isEmpty())
+        return problem;
     const QByteArray native = QFile::encodeName(m_path);
     struct stat st;
     if (::stat(native.constData(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) {
-            m_errorText = tr("Could not open the settings store %1: a folder stands where the "
-                             "file should be; move or remove that folder.")
-                              .arg(m_path);
-            return OpenResult::Failed;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            m_errorText =
-                tr("Could not open the settings store %1: it is not a plain file.").arg(m_path);
-            return OpenResult::Failed;
-        }
+        if (S_ISDIR(st.st_mode))
+            return tr("a folder stands where the file should be; move or remove that folder");
+        if (!S_ISREG(st.st_mode))
+            return tr("it is not a plain file");
         keepPrivate(native);
         keepPrivate(QFile::encodeName(info.absolutePath()));
-    } else if (errno == ENOENT) {
-        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            const int err = errno;
-            m_errorText =
-                isPermission(err)
-                    ? tr("Could not create the settings store %1: the folder is read-only.")
-                          .arg(m_path)
-                    : tr("Could not create the settings store %1: %2.")
-                          .arg(m_path, systemError(err));
-            return OpenResult::Failed;
-        }
-        ::fchmod(fd, 0600);
-        ::close(fd);
-    } else {
-        m_errorText =
-            tr("Could not open the settings store %1: %2.").arg(m_path, systemError(errno));
-        return OpenResult::Failed;
+        return {};
     }
-    const OpenResult opened = openFile(scan, setAsideDamaged, false);
-    if (m_errorReason.isEmpty())
-        m_errorReason = m_errorText;
-    return opened;
-}
-
-SettingsStore::OpenResult SettingsStore::openFile(Scan scan, bool setAsideDamaged, bool madeAfresh)
-{
-    const QByteArray native = QFile::encodeName(m_path);
-    const int rc = sqlite3_open_v2(native.constData(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        fail(Doing::Open, rc);
-        if (m_db && (rc & 0xff) == SQLITE_CANTOPEN && isPermission(sqlite3_system_errno(m_db)))
-            m_errorText = tr("Could not open the settings store %1: the file may not "
-                             "be read; check its permissions.")
-                              .arg(m_path);
-        close();
-        return OpenResult::Failed;
-    }
-    sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_handler(m_db, &SettingsStore::waitWhileBusy, this);
-    sqlite3_exec(m_db, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
-    sqlite3_exec(m_db, mmapPragma, nullptr, nullptr, nullptr);
-    sqlite3_exec(m_db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
-
-    switch (checkStore(scan)) {
-    case Check::Sound:
-        // After the check, which makes a new store's table: the text
-        // encoding can only be chosen before the log exists. In a read-only
-        // folder the store stays with its rollback journal and can be read.
-        sqlite3_exec(m_db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
-        return madeAfresh ? OpenResult::Quarantined : OpenResult::Opened;
-    case Check::Failed:
-        close();
-        return OpenResult::Failed;
-    case Check::Damaged:
-        m_foundDamage = true;
-        break;
-    }
-    close();
-    if (madeAfresh) {
-        m_errorText = tr("Could not make a new settings store %1.").arg(m_path);
-        return OpenResult::Failed;
-    }
-    if (!setAsideDamaged) {
-        failWith(tr("the store is damaged"),
-                 tr("Could not use the settings store %1: the store is damaged.").arg(m_path));
-        return OpenResult::Failed;
-    }
-    if (!quarantine())
-        return OpenResult::Failed;
+    if (errno != ENOENT)
+        return systemError(errno);
+    if (!create)
+        return tr("the file is missing");
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        m_errorText = tr("Could not create a new settings store %1 after setting the "
-                         "damaged one aside as %2: %3.")
-                          .arg(m_path, m_quarantinedPath, systemError(errno));
-        return OpenResult::Failed;
+        const int err = errno;
+        return isPermission(err) ? tr("the folder is read-only") : systemError(err);
     }
     ::fchmod(fd, 0600);
     ::close(fd);
-    m_foundDamage = false;
-    return openFile(scan, false, true);
+    return {};
+}
+
+SettingsStore::Opened SettingsStore::open(bool create)
+{
+    close();
+    m_errorReason.clear();
+    m_failure = Failure::None;
+    if (const QString problem = makeFile(create); !problem.isEmpty()) {
+        m_errorReason = problem;
+        m_failure = Failure::Other;
+        return Opened::Failed;
+    }
+    QByteArray name = QFile::encodeName(m_path);
+    const char *layer = nullptr;
+    if (name.size() > longestPath) {
+        m_folderFd = ::open(QFile::encodeName(QFileInfo(m_path).absolutePath()).constData(),
+                            O_PATH | O_DIRECTORY | O_CLOEXEC);
+        layer = longPathLayer();
+        name = "/proc/self/fd/" + QByteArray::number(m_folderFd) + '/' +
+               QFile::encodeName(QFileInfo(m_path).fileName());
+    }
+    const int rc = sqlite3_open_v2(name.constData(), &m_db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, layer);
+    if (rc != SQLITE_OK) {
+        fail(rc);
+        if (m_db && (rc & 0xff) == SQLITE_CANTOPEN && isPermission(sqlite3_system_errno(m_db)))
+            m_errorReason = tr("the file may not be read; check its permissions");
+        close();
+        return Opened::Failed;
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_handler(m_db, &SettingsStore::waitWhileBusy, this);
+    struct stat st;
+    if (::stat(QFile::encodeName(m_path).constData(), &st) == 0) {
+        m_device = st.st_dev;
+        m_inode = st.st_ino;
+    }
+    switch (checkStore()) {
+    case Check::Sound:
+        // After the check, which makes a new store's table: the text
+        // encoding can only be chosen in an empty file. A store left in WAL
+        // mode by an earlier version turns to the journal here, when it can.
+        sqlite3_exec(m_db, connectionPragmas, nullptr, nullptr, nullptr);
+        return Opened::Opened;
+    case Check::Failed:
+        close();
+        return Opened::Failed;
+    case Check::Damaged:
+        break;
+    }
+    close();
+    m_failure = Failure::Damage;
+    m_errorReason = tr("the store is damaged");
+    return Opened::Damaged;
+}
+
+SettingsStore::FileAtPath SettingsStore::fileAtPath() const
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(m_path).constData(), &st) != 0)
+        return errno == ENOENT ? FileAtPath::Missing : FileAtPath::Same;
+    return st.st_dev == m_device && st.st_ino == m_inode ? FileAtPath::Same : FileAtPath::Other;
 }
 
 // Decides whether the open file is a sound store, makes the table in a new
 // (empty) database, and tells damage (set it aside) from a failure to look
 // (a lock, a disk error: leave the file alone).
-SettingsStore::Check SettingsStore::checkStore(Scan scan)
+SettingsStore::Check SettingsStore::checkStore()
 {
     auto classify = [this](int rc) {
-        const int primary = rc & 0xff;
-        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT)
+        if (isDamage(rc))
             return Check::Damaged;
-        fail(Doing::Read, rc);
+        fail(rc);
         return Check::Failed;
     };
     // A statement that fails to prepare leaves stmt null: nothing to finalize.
@@ -389,9 +381,6 @@ SettingsStore::Check SettingsStore::checkStore(Scan scan)
     auto prepare = [this, &stmt](const char *sql) {
         return sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr);
     };
-
-    if (const Check pages = scanPages(scan); pages != Check::Sound)
-        return pages;
     int rc =
         prepare("SELECT (SELECT count(*) FROM sqlite_schema),"
                 " (SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = 'settings')");
@@ -432,10 +421,8 @@ SettingsStore::Check SettingsStore::checkStore(Scan scan)
     return shape && columns == 4 ? Check::Sound : Check::Damaged;
 }
 
-SettingsStore::Check SettingsStore::scanPages(Scan scan)
+bool SettingsStore::scan(Scan scan)
 {
-    if (scan == Scan::None)
-        return Check::Sound;
     sqlite3_stmt *stmt = nullptr;
     int rc = sqlite3_prepare_v2(
         m_db, scan == Scan::Full ? "PRAGMA integrity_check(1)" : "PRAGMA quick_check(1)", -1, &stmt,
@@ -450,58 +437,37 @@ SettingsStore::Check SettingsStore::scanPages(Scan scan)
         }
     }
     sqlite3_finalize(stmt);
-    const int primary = rc & 0xff;
-    if ((rc == SQLITE_DONE && !sound) || primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT ||
-        primary == SQLITE_FORMAT)
-        return Check::Damaged;
-    if (rc != SQLITE_DONE) {
-        fail(Doing::Read, rc);
-        return Check::Failed;
+    if (rc != SQLITE_DONE)
+        return fail(rc);
+    if (!sound) {
+        m_failure = Failure::Damage;
+        m_errorReason = tr("the store is damaged");
     }
-    return Check::Sound;
-}
-
-bool SettingsStore::scan(Scan scan)
-{
-    switch (scanPages(scan)) {
-    case Check::Sound:
-        return true;
-    case Check::Damaged:
-        m_foundDamage = true;
-        failWith(tr("the store is damaged"),
-                 tr("Could not use the settings store %1: the store is damaged.").arg(m_path));
-        return false;
-    case Check::Failed:
-        return false;
-    }
-    return false;
+    return sound;
 }
 
 bool SettingsStore::createSchema()
 {
     if (sqlite3_db_readonly(m_db, "main") == 1) {
-        m_errorText =
-            tr("Could not create the settings store %1: the file is read-only.").arg(m_path);
+        m_errorReason = tr("the file is read-only");
         return false;
     }
-    char sql[512];
-    std::snprintf(sql, sizeof sql,
-                  "PRAGMA page_size = %d;"
-                  "PRAGMA encoding = 'UTF-16le';"
-                  "BEGIN IMMEDIATE;"
-                  "CREATE TABLE settings (\n"
-                  "    app     TEXT NOT NULL,\n"
-                  "    section TEXT NOT NULL,\n"
-                  "    key     TEXT NOT NULL,\n"
-                  "    value   TEXT NOT NULL,\n"
-                  "    PRIMARY KEY (app, section, key)\n"
-                  ") WITHOUT ROWID;"
-                  "PRAGMA user_version = 1;"
-                  "COMMIT;",
-                  pageSize);
-    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    const QByteArray sql = "PRAGMA page_size = " + QByteArray::number(pageSize) +
+                           ";"
+                           "PRAGMA encoding = 'UTF-16le';"
+                           "BEGIN IMMEDIATE;"
+                           "CREATE TABLE settings (\n"
+                           "    app     TEXT NOT NULL,\n"
+                           "    section TEXT NOT NULL,\n"
+                           "    key     TEXT NOT NULL,\n"
+                           "    value   TEXT NOT NULL,\n"
+                           "    PRIMARY KEY (app, section, key)\n"
+                           ") WITHOUT ROWID;"
+                           "PRAGMA user_version = 1;"
+                           "COMMIT;";
+    const int rc = sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        fail(Doing::Create, rc);
+        fail(rc);
         if (!sqlite3_get_autocommit(m_db))
             sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         return false;
@@ -509,38 +475,35 @@ bool SettingsStore::createSchema()
     return true;
 }
 
-bool SettingsStore::quarantine()
+QString SettingsStore::setAside(const QString &label)
 {
+    close();
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString target = m_path + QStringLiteral(".damaged-") + stamp;
+    const QString base = m_path + u'.' + label + u'-' + stamp;
+    QString target = base;
     struct stat st;
     // Never over an earlier one, even one set aside within the same second.
     for (int n = 2; ::lstat(QFile::encodeName(target).constData(), &st) == 0; ++n)
-        target = m_path + QStringLiteral(".damaged-") + stamp + u'-' + QString::number(n);
+        target = base + u'-' + QString::number(n);
     if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData()) !=
         0) {
         const int err = errno;
-        m_errorText =
-            tr("The settings store %1 is damaged and could not be set aside: %2.")
-                .arg(m_path, isPermission(err) ? tr("the folder is read-only") : systemError(err));
-        return false;
+        m_errorReason = isPermission(err) ? tr("the folder is read-only") : systemError(err);
+        return {};
     }
-    // A journal or log left beside the damaged file belongs to it, never to
-    // the new store: it goes along.
+    // A journal or log left beside the file belongs to it, never to the
+    // next store: it goes along.
     for (const char *suffix : {"-journal", "-wal", "-shm"}) {
         const QByteArray side = QFile::encodeName(m_path + QLatin1String(suffix));
         if (::lstat(side.constData(), &st) == 0)
             ::rename(side.constData(),
                      QFile::encodeName(target + QLatin1String(suffix)).constData());
     }
-    m_quarantinedPath = target;
-    return true;
+    return target;
 }
 
-std::optional<QList<SettingsStore::Entry>> SettingsStore::readSection(const QString &app,
-                                                                      const QString &section,
-                                                                      const QString &from,
-                                                                      const QString &to)
+std::optional<QList<SettingsStore::Entry>>
+SettingsStore::readSection(const QString &section, const QString &from, const QString &to)
 {
     const bool range = !from.isNull();
     sqlite3_stmt *stmt = statement(range ? ReadRange : ReadSection);
@@ -548,144 +511,197 @@ std::optional<QList<SettingsStore::Entry>> SettingsStore::readSection(const QStr
         return std::nullopt;
     QList<Entry> entries;
     int rc = SQLITE_MISUSE;
+    const QString &app = StoredLayout::application;
     if (range ? bindTexts(stmt, {&app, &section, &from, &to}) : bindTexts(stmt, {&app, &section})) {
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
             entries.emplace_back(columnText(stmt, 0), columnText(stmt, 1));
     }
     finish(stmt);
     if (rc != SQLITE_DONE) {
-        fail(Doing::Read, rc);
+        fail(rc);
         return std::nullopt;
     }
     return entries;
 }
 
-bool SettingsStore::write(const QString &app, const QString &section, const QString &key,
-                          const QString &value)
+void SettingsStore::walk(const char *sql, const std::function<void(qint64, sqlite3_stmt *)> &row,
+                         const std::function<void(qint64)> &lost)
 {
-    sqlite3_stmt *stmt = statement(Write);
-    if (!stmt)
-        return false;
-    int rc = SQLITE_MISUSE;
-    if (bindTexts(stmt, {&app, &section, &key, &value}))
-        rc = sqlite3_step(stmt);
-    finish(stmt);
-    return rc == SQLITE_DONE || fail(Doing::Write, rc);
+    // A row that cannot be read ends the statement; the next one starts
+    // past it. OFFSET steps over rows without reading their columns.
+    constexpr int lostInARow = 64; // past a page of rows: give up
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) != SQLITE_OK)
+        return;
+    qint64 at = 0;
+    for (int failures = 0; failures < lostInARow;) {
+        sqlite3_bind_int64(stmt, 1, at);
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            row(at++, stmt);
+            failures = 0;
+        }
+        sqlite3_reset(stmt);
+        if (rc == SQLITE_DONE)
+            break;
+        lost(at++);
+        ++failures;
+    }
+    sqlite3_finalize(stmt);
 }
 
-std::optional<QStringList> SettingsStore::keys(const QString &app, const QString &section)
+SettingsStore::Salvaged SettingsStore::salvage()
+{
+    Salvaged salvaged;
+    if (!m_db)
+        return salvaged;
+    // The key columns stay on the row's own page; the value may not.
+    QHash<qint64, qsizetype> ours; // row -> its entry
+    walk(
+        "SELECT app, section, key FROM settings LIMIT -1 OFFSET ?1",
+        [&](qint64 row, sqlite3_stmt *stmt) {
+            if (columnText(stmt, 0) != StoredLayout::application)
+                return;
+            ours.insert(row, salvaged.entries.size());
+            salvaged.entries.append({columnText(stmt, 1), columnText(stmt, 2), QString()});
+        },
+        [&](qint64) { ++salvaged.lost; });
+    walk(
+        "SELECT value FROM settings LIMIT -1 OFFSET ?1",
+        [&](qint64 row, sqlite3_stmt *stmt) {
+            if (const auto entry = ours.constFind(row); entry != ours.constEnd())
+                salvaged.entries[*entry].value = columnText(stmt, 0);
+        },
+        [](qint64) {});
+    return salvaged;
+}
+
+std::optional<QString> SettingsStore::readValue(const QString &section, const QString &key)
+{
+    sqlite3_stmt *stmt = statement(ReadValue);
+    if (!stmt)
+        return std::nullopt;
+    int rc = SQLITE_MISUSE;
+    QString value;
+    if (bindTexts(stmt, {&StoredLayout::application, &section, &key})) {
+        rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            value = columnText(stmt, 0);
+            rc = SQLITE_DONE;
+        }
+    }
+    finish(stmt);
+    if (rc != SQLITE_DONE) {
+        fail(rc);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<QStringList> SettingsStore::keys(const QString &section)
 {
     sqlite3_stmt *stmt = statement(ReadKeys);
     if (!stmt)
         return std::nullopt;
     QStringList found;
     int rc = SQLITE_MISUSE;
-    if (bindTexts(stmt, {&app, &section})) {
+    if (bindTexts(stmt, {&StoredLayout::application, &section})) {
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
             found.append(columnText(stmt, 0));
     }
     finish(stmt);
     if (rc != SQLITE_DONE) {
-        fail(Doing::Read, rc);
+        fail(rc);
         return std::nullopt;
     }
     return found;
 }
 
-bool SettingsStore::remove(const QString &app, const QString &section, const QString &key)
+bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    sqlite3_stmt *stmt = statement(DeleteKey);
+    sqlite3_stmt *stmt = statement(Write);
     if (!stmt)
         return false;
     int rc = SQLITE_MISUSE;
-    if (bindTexts(stmt, {&app, &section, &key}))
+    if (bindTexts(stmt, {&StoredLayout::application, &section, &key, &value}))
         rc = sqlite3_step(stmt);
     finish(stmt);
-    return rc == SQLITE_DONE || fail(Doing::Write, rc);
+    return rc == SQLITE_DONE || fail(rc);
 }
 
-bool SettingsStore::replaceSection(const QString &app, const QString &section,
-                                   const QList<Entry> &entries)
+bool SettingsStore::remove(const QString &section, const QString &key)
 {
-    // Most saves change a note or two; rewriting a section of long notes
-    // whole would journal and write all of them. So compare first.
-    QHash<QString, qsizetype> wanted;
-    wanted.reserve(entries.size());
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        wanted.insert(entries.at(i).first, i);
-    // A key given twice keeps its last value, as writes one after another would.
-    QList<bool> same(entries.size(), false);
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        same[i] = wanted.value(entries.at(i).first) != i;
-    QStringList stale;
-
-    sqlite3_stmt *stmt = statement(ReadSection);
+    sqlite3_stmt *stmt = statement(key.isNull() ? DeleteSection : DeleteKey);
     if (!stmt)
         return false;
     int rc = SQLITE_MISUSE;
-    if (bindTexts(stmt, {&app, &section})) {
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-            const QString key = columnText(stmt, 0);
-            const auto at = wanted.constFind(key);
-            if (at == wanted.constEnd())
-                stale.append(key);
-            else
-                same[*at] = columnEquals(stmt, 1, entries.at(*at).second);
-        }
-    }
+    if (key.isNull() ? bindTexts(stmt, {&StoredLayout::application, &section})
+                     : bindTexts(stmt, {&StoredLayout::application, &section, &key}))
+        rc = sqlite3_step(stmt);
     finish(stmt);
-    if (rc != SQLITE_DONE)
-        return fail(Doing::Read, rc);
+    return rc == SQLITE_DONE || fail(rc);
+}
 
-    for (const QString &key : std::as_const(stale)) {
-        if (!remove(app, section, key))
+bool SettingsStore::apply(const StoredLayout::Changes &changes)
+{
+    if (changes.clearNotes && !remove(StoredLayout::notesSection, QString()))
+        return false;
+    for (const auto &removal : changes.removals) {
+        if (!remove(removal.section, removal.key))
             return false;
     }
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!same.at(i) && !write(app, section, entries.at(i).first, entries.at(i).second))
+    for (const auto &entry : changes.writes) {
+        if (!write(entry.section, entry.key, entry.value))
             return false;
     }
     return true;
 }
 
-bool SettingsStore::step(Statement which, Doing doing)
+bool SettingsStore::step(Statement which)
 {
     sqlite3_stmt *stmt = statement(which);
     if (!stmt)
         return false;
     const int rc = sqlite3_step(stmt);
     sqlite3_reset(stmt);
-    return rc == SQLITE_DONE || fail(doing, rc);
+    return rc == SQLITE_DONE || fail(rc);
+}
+
+bool SettingsStore::beginRead()
+{
+    // A deferred transaction: its lock comes with the first read.
+    return step(BeginRead);
 }
 
 bool SettingsStore::begin()
 {
-    return step(Begin, Doing::Write);
+    return step(Begin);
+}
+
+bool SettingsStore::changedByOthers()
+{
+    sqlite3_stmt *stmt = statement(DataVersion);
+    if (!stmt)
+        return false;
+    const qint64 version = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
+    sqlite3_reset(stmt);
+    const bool changed = m_dataVersion >= 0 && version != m_dataVersion;
+    m_dataVersion = version;
+    return changed;
 }
 
 bool SettingsStore::commit()
 {
-    return step(Commit, Doing::Save);
+    return step(Commit);
 }
 
 void SettingsStore::rollback()
 {
-    // Keeps errorText(): it tells why the transaction is undone.
+    // Keeps errorReason(): it tells why the transaction is undone.
     if (!m_db || sqlite3_get_autocommit(m_db))
         return;
     if (sqlite3_stmt *stmt = statement(Rollback)) {
         sqlite3_step(stmt);
         sqlite3_reset(stmt);
     }
-}
-
-void SettingsStore::releaseMemory()
-{
-    if (!m_db)
-        return;
-    // Dropping the limit unmaps the file; raising it again only lets the
-    // next read map it anew.
-    sqlite3_exec(m_db, "PRAGMA mmap_size = 0", nullptr, nullptr, nullptr);
-    sqlite3_exec(m_db, mmapPragma, nullptr, nullptr, nullptr);
-    sqlite3_db_release_memory(m_db);
 }

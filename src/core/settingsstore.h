@@ -2,18 +2,24 @@
 // section and key, kept in one SQLite database.
 #pragma once
 
+#include "core/storedlayout.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QList>
 #include <QString>
+#include <atomic>
+#include <functional>
 #include <optional>
+#include <sys/types.h>
 #include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 // Every text, lone surrogates and NUL characters included, reads back
-// exactly as written. Not thread-safe: one thread uses a store at a time.
+// exactly as written. Used by one thread at a time, but for the busy
+// deadline, which another thread may move.
 class SettingsStore
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsStore)
@@ -21,100 +27,108 @@ class SettingsStore
 public:
     using Entry = std::pair<QString, QString>; // key, value
 
-    // How much of the file an open reads to find damage: nothing (damage
-    // then shows when a damaged page is read), every page, or every page
-    // and index against its table.
-    enum class Scan { None, Quick, Full };
-
-    enum class OpenResult {
-        Opened,      // an existing store, or a new empty one
-        Quarantined, // the file was not a sound store: set aside, a new one made
-        Failed       // no store can be used; see errorText()
+    enum class Opened {
+        Opened,  // an existing store, or a new empty one
+        Damaged, // the file is no sound store; nothing was changed (see setAside())
+        Failed   // see errorReason()
     };
+    // What the store's path names now, against the file opened.
+    enum class FileAtPath { Same, Missing, Other };
+    // Every page, or every page and every index against its table.
+    enum class Scan { Quick, Full };
 
     explicit SettingsStore(QString path);
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
-    // Makes the folder (0700) and the file (0600) when missing, and takes
-    // the group's and others' rights off an existing pair. A file that is
-    // not a database, not a store, or damaged by the scan's measure is
-    // renamed beside itself with a time stamp (see quarantinedPath()) and a
-    // new store is made; without setAsideDamaged the open fails instead,
-    // leaving it alone. Another program's lock is waited for until the busy
-    // wait runs out.
-    OpenResult open(Scan scan = Scan::Full, bool setAsideDamaged = true);
+    // Makes the folder (0700) and, when create, a missing file (0600), and
+    // takes the group's and others' rights off an existing pair.
+    Opened open(bool create = true);
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
-    QString quarantinedPath() const { return m_quarantinedPath; }
-    // The reason of the last failure, in words a user can act on, and that
-    // reason alone, without the store's name ("the disk is full; ...").
-    QString errorText() const { return m_errorText; }
-    QString errorReason() const { return m_errorReason; }
-    // Whether the last failure found the file damaged.
-    bool foundDamage() const { return m_foundDamage; }
+    FileAtPath fileAtPath() const;
+    // Renames the file, with a journal beside it, to "<path>.<label>-<time>"
+    // and closes it; the new name, or an empty text (errorReason()).
+    QString setAside(const QString &label);
 
-    // How long, from now, statements wait for another program's lock in all.
-    void setBusyWait(int milliseconds);
-    // Reads the open store for damage to the scan's measure; false when it
-    // is damaged (foundDamage()) or could not be read.
+    // Why the last operation failed, in words a user can act on ("the disk
+    // is full; ..."), without the store's name.
+    QString errorReason() const { return m_errorReason; }
+    // What the last failure was: another program's lock, damage, or else.
+    enum class Failure { None, Busy, Damage, Other };
+    Failure failure() const { return m_failure; }
+    // Until when statements wait for another program's lock, in all.
+    void setBusyDeadline(QDeadlineTimer deadline);
+    // False when damaged (failure()) or unreadable.
     bool scan(Scan scan);
 
-    // Every key and value of a section, or of its keys from `from` up to,
-    // not including, `to`; nothing when the read failed.
-    std::optional<QList<Entry>> readSection(const QString &app, const QString &section,
-                                            const QString &from = QString(),
+    // The application's entries of a section, or of its keys from `from`
+    // up to, not including, `to`; nothing when the read failed.
+    std::optional<QList<Entry>> readSection(const QString &section, const QString &from = QString(),
                                             const QString &to = QString());
-    bool write(const QString &app, const QString &section, const QString &key,
-               const QString &value);
-    bool remove(const QString &app, const QString &section, const QString &key);
+    // What can still be read of a damaged file: the application's entries,
+    // found by walking the table row by row (a look-up by key compares with
+    // whole neighbouring rows, and stumbles on a damaged one). A lost value
+    // reads as a null text; `lost` counts the rows lost whole.
+    struct Salvaged {
+        QList<StoredLayout::Entry> entries;
+        int lost = 0;
+    };
+    Salvaged salvage();
+    // One value; a null text when the key is absent, nothing when the read failed.
+    std::optional<QString> readValue(const QString &section, const QString &key);
     // The keys of a section, without reading their values.
-    std::optional<QStringList> keys(const QString &app, const QString &section);
-    // Makes the section hold exactly these entries, as deleting it and
-    // writing each would, but writes only the rows that differ.
-    bool replaceSection(const QString &app, const QString &section, const QList<Entry> &entries);
+    std::optional<QStringList> keys(const QString &section);
 
+    // A read transaction, so that several reads see one state, or a write one.
+    bool beginRead();
     bool begin();
+    // In a transaction: whether another program has changed the file since
+    // this connection last looked.
+    bool changedByOthers();
+    bool apply(const StoredLayout::Changes &changes);
     bool commit();
     void rollback();
 
-    // Hands back the memory that holds the file's pages read so far.
-    void releaseMemory();
-
 private:
     enum class Check { Sound, Damaged, Failed };
-    enum class Doing { Read, Write, Save, Use, Open, Create };
-    // The statements kept prepared for the life of a connection.
     enum Statement {
         ReadSection,
         ReadRange,
+        ReadValue,
         ReadKeys,
         Write,
         DeleteKey,
+        DeleteSection,
+        BeginRead,
         Begin,
         Commit,
         Rollback,
+        DataVersion,
         StatementCount
     };
-    OpenResult openFile(Scan scan, bool setAsideDamaged, bool madeAfresh);
-    Check checkStore(Scan scan);
-    Check scanPages(Scan scan);
+    QString makeFile(bool create);
+    Check checkStore();
     bool createSchema();
-    bool quarantine();
     sqlite3_stmt *statement(Statement which);
-    bool fail(Doing doing, int rc);
-    void failWith(const QString &reason, const QString &text);
-    bool step(Statement which, Doing doing);
+    bool fail(int rc);
+    bool step(Statement which);
+    void walk(const char *sql, const std::function<void(qint64, sqlite3_stmt *)> &row,
+              const std::function<void(qint64)> &lost);
+    bool write(const QString &section, const QString &key, const QString &value);
+    bool remove(const QString &section, const QString &key);
     static int waitWhileBusy(void *store, int attempts);
 
     QString m_path;
-    QString m_quarantinedPath;
-    QString m_errorText;
     QString m_errorReason;
-    bool m_foundDamage = false;
-    QDeadlineTimer m_busyDeadline;
+    Failure m_failure = Failure::None;
+    std::atomic<qint64> m_busyDeadlineNs{0}; // on std::chrono::steady_clock
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_statements[StatementCount] = {};
+    int m_folderFd = -1; // for a path too long for SQLite's own file layer
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+    qint64 m_dataVersion = -1;
 };

@@ -9,6 +9,7 @@
 #include "ui/notetextbox.h"
 #include "ui/picturebutton.h"
 #include "ui/qtdesktop.h"
+#include "ui/statusline.h"
 #include "ui/whenframed.h"
 
 #include <QAction>
@@ -37,31 +38,11 @@ void setPointSize(QWidget *widget, qreal points)
 
 } // namespace
 
-MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
+MainWindow::MainWindow(Session &session, Desktop *desktop)
     : m_ownDesktop(desktop ? nullptr : std::make_unique<QtDesktop>(this)),
-      m_desktop(desktop ? *desktop : *m_ownDesktop), m_session(storePath),
+      m_desktop(desktop ? *desktop : *m_ownDesktop), m_session(session),
       m_commands(m_notebook, m_desktop)
 {
-    // Nothing else touches the session until readSettings() waits for this.
-    m_pendingLoad = std::async(std::launch::async, [this] { return m_session.load(); });
-    // A failed write is told once in the status line, and so is its end;
-    // the changes stay in memory and go with the next write.
-    connect(&m_session, &Session::writesFailing, this, [this](const QString &reason) {
-        m_statusLine->setText(tr("Changes not saved: %1").arg(reason));
-        m_statusLine->setToolTip(tr("Quillbox keeps your changes and saves them with "
-                                    "the next change, or when it closes."));
-    });
-    connect(&m_session, &Session::bodiesRead, this, [this](const QList<QString> &bodies) {
-        m_notebook.fillBodies(bodies);
-        // A note picked before its body was read shows it now.
-        if (m_awaitingBody)
-            showPickedNote();
-    });
-    connect(&m_session, &Session::writesSucceeding, this, [this] {
-        m_statusLine->setText(tr("All changes saved"));
-        m_statusLine->setToolTip(QString());
-    });
-
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quillbox 1.20"));
     setWindowIcon(Artwork::appIcon());
@@ -81,7 +62,8 @@ MainWindow::MainWindow(const QString &storePath, Desktop *desktop)
     // manager tells otherwise.
     setOuterSize({WindowLayout::startWidth, frameGeometry().height()});
     layOutWidgets();
-    readSettings();
+    followSession();
+    takeNotes(m_session.opening());
 }
 
 MainWindow::~MainWindow() = default;
@@ -147,7 +129,7 @@ void MainWindow::createToolBar()
         button->move(tool.left, toolbarTop);
         // The caption stays until something else writes the status line.
         connect(button, &PictureButton::hovered, this,
-                [this, action = tool.action] { m_statusLine->setText(action->text()); });
+                [this, action = tool.action] { m_statusLine->showMessage(action->text()); });
         m_toolButtons[std::size_t(tool.index)] = button;
     }
 }
@@ -212,11 +194,8 @@ void MainWindow::createNoteButtons()
 
 void MainWindow::createStatusLine()
 {
-    m_statusLine = new QLabel(this);
+    m_statusLine = new StatusLine(this);
     m_statusLine->setObjectName(QStringLiteral("status"));
-    m_statusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_statusLine->setLineWidth(1);
-    m_statusLine->setTextFormat(Qt::PlainText);
 }
 
 void MainWindow::createMenus()
@@ -225,6 +204,8 @@ void MainWindow::createMenus()
         new FontSizeMenu(QStringLiteral("&Mainlist"), QStringLiteral("mainlist_size"), this);
     m_titleListSizes->setObjectName(QStringLiteral("mainlistmenu"));
     connect(m_titleListSizes, &FontSizeMenu::sizeChosen, this, [this](int points) {
+        if (!mayChangeNotes())
+            return;
         setPointSize(m_titleList, points);
         writeChanges();
     });
@@ -233,6 +214,8 @@ void MainWindow::createMenus()
         new FontSizeMenu(QStringLiteral("maintextbox"), QStringLiteral("maintextbox_size"), this);
     m_noteTextSizes->setObjectName(QStringLiteral("maintextboxmenu"));
     connect(m_noteTextSizes, &FontSizeMenu::sizeChosen, this, [this](int points) {
+        if (!mayChangeNotes())
+            return;
         setPointSize(m_noteText, points);
         writeChanges();
     });
@@ -252,23 +235,57 @@ void MainWindow::drawPictures()
     m_searchButton->setPictures(search.cell(0), search.cell(1));
 }
 
-void MainWindow::readSettings()
+void MainWindow::followSession()
 {
-    const Session::LoadResult loaded = m_pendingLoad.get();
-    setPointSize(m_titleList, loaded.state.titleListPoints);
-    setPointSize(m_noteText, loaded.state.noteTextPoints);
-    m_notebook = Notebook(loaded.state.notes);
-    present(m_commands.showAll());
-    m_loadProblem = loaded.problem;
-    // Told once the window shows, so the user sees what it concerns.
-    if (!m_loadProblem.isEmpty())
-        QMetaObject::invokeMethod(this, "reportLoadProblem", Qt::QueuedConnection);
+    // What is not safe stays on the status line until it is again.
+    connect(&m_session, &Session::conditionChanged, this,
+            [this](Session::Condition condition, const QString &reason) {
+                switch (condition) {
+                case Session::Condition::Unread:
+                    m_statusLine->setWarning(tr("Notes not read yet: %1").arg(reason));
+                    break;
+                case Session::Condition::Failing:
+                    m_statusLine->setWarning(tr("Changes not saved: %1").arg(reason));
+                    break;
+                case Session::Condition::Saved:
+                    if (m_statusLine->hasWarning())
+                        m_statusLine->liftWarning(m_notesRead ? tr("All changes saved")
+                                                              : QString());
+                    break;
+                case Session::Condition::Reading:
+                case Session::Condition::Ended:
+                    break;
+                }
+            });
+    connect(&m_session, &Session::notesRead, this, &MainWindow::takeNotes);
+    connect(&m_session, &Session::storeReplaced, this, [this](const QString &message) {
+        m_statusLine->showMessage(message);
+        m_desktop.showMessage(
+            {QStringLiteral("quillbox"), message, Desktop::Buttons::Ok, Desktop::Icon::Warning});
+    });
 }
 
-void MainWindow::reportLoadProblem()
+void MainWindow::takeNotes(const Session::Opening &opening)
 {
-    m_desktop.showMessage(
-        {QStringLiteral("quillbox"), m_loadProblem, Desktop::Buttons::Ok, Desktop::Icon::Warning});
+    setPointSize(m_titleList, opening.titleListPoints);
+    setPointSize(m_noteText, opening.noteTextPoints);
+    m_notesRead = opening.read;
+    m_notebook = opening.notebook;
+    present(m_commands.showAll());
+    // Told once the window shows, so the user sees what it concerns.
+    if (!opening.problem.isEmpty())
+        tellLater(opening.problem);
+}
+
+void MainWindow::tellLater(const QString &problem)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, problem] {
+            m_desktop.showMessage({QStringLiteral("quillbox"), problem, Desktop::Buttons::Ok,
+                                   Desktop::Icon::Warning});
+        },
+        Qt::QueuedConnection);
 }
 
 Session::State MainWindow::currentState() const
@@ -279,16 +296,22 @@ Session::State MainWindow::currentState() const
 
 void MainWindow::writeChanges()
 {
-    // The session compares with what it wrote last, on its own thread: the
-    // window hands over the notes it shares and goes on.
+    // The session writes on its own thread: the window hands over the
+    // notes it shares and goes on.
     m_session.write(currentState());
+}
+
+bool MainWindow::mayChangeNotes() const
+{
+    // Until the notes are read, nothing could be written; the status line
+    // says why.
+    return m_notesRead;
 }
 
 void MainWindow::writeSettings()
 {
-    const Session::State state = currentState();
     // A failed save is never silent; Cancel leaves the store as it was.
-    while (!m_session.save(state)) {
+    while (!m_session.finish()) {
         const auto answer =
             m_desktop.showMessage({QStringLiteral("quillbox"), m_session.saveProblem(),
                                    Desktop::Buttons::RetryCancel, Desktop::Icon::Critical});
@@ -347,8 +370,9 @@ void MainWindow::present(const NoteCommands::Outcome &outcome)
         break;
     }
     if (outcome.status)
-        m_statusLine->setText(*outcome.status);
-    writeChanges();
+        m_statusLine->showMessage(*outcome.status);
+    if (outcome.changed)
+        writeChanges();
 }
 
 void MainWindow::showCountLine()
@@ -364,25 +388,18 @@ int MainWindow::pickedRow() const
 
 void MainWindow::showPickedNote()
 {
-    // Unsaved edits in the box give way without a question. A body not read
-    // yet shows as soon as it is.
-    const QString body = m_commands.bodyAt(pickedRow());
-    m_awaitingBody = body.isNull() && pickedRow() >= 0;
-    if (m_awaitingBody)
-        m_session.loadBodies();
-    m_noteText->setNoteText(body);
+    // Unsaved edits in the box give way without a question.
+    m_noteText->setNoteText(m_commands.bodyAt(pickedRow()));
 }
 
 void MainWindow::renamePickedNote()
 {
-    present(m_commands.renameNote(pickedRow()));
+    if (mayChangeNotes())
+        present(m_commands.renameNote(pickedRow()));
 }
 
 void MainWindow::search()
 {
-    // Every body takes part: wait for those not read yet.
-    if (m_notebook.hasPendingBodies())
-        m_notebook.fillBodies(m_session.waitForBodies());
     present(m_commands.search(m_searchField->text()));
 }
 
@@ -400,7 +417,8 @@ void MainWindow::showAll()
 void MainWindow::flushAll()
 {
     // The count line keeps its text until the next listing or note button.
-    present(m_commands.flushAll());
+    if (mayChangeNotes())
+        present(m_commands.flushAll());
 }
 
 // Every note button rewrites the count line, whatever its command did.
@@ -413,25 +431,29 @@ void MainWindow::clearNoteText()
 
 void MainWindow::updateNote()
 {
-    present(m_commands.updateNote(pickedRow(), m_noteText->toPlainText()));
+    if (mayChangeNotes())
+        present(m_commands.updateNote(pickedRow(), m_noteText->toPlainText()));
     showCountLine();
 }
 
 void MainWindow::deleteNote()
 {
-    present(m_commands.deleteNote(pickedRow()));
+    if (mayChangeNotes())
+        present(m_commands.deleteNote(pickedRow()));
     showCountLine();
 }
 
 void MainWindow::addNote()
 {
-    present(m_commands.addNote(m_noteText->toPlainText()));
+    if (mayChangeNotes())
+        present(m_commands.addNote(m_noteText->toPlainText()));
     showCountLine();
 }
 
 void MainWindow::addNoteFromClipboard()
 {
-    present(m_commands.addNoteFromClipboard());
+    if (mayChangeNotes())
+        present(m_commands.addNoteFromClipboard());
     showCountLine();
 }
 
@@ -605,7 +627,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
     // Moves over child widgets travel up here too; only the bare surface
     // clears the status line.
     if (!childAt(event->position().toPoint()))
-        m_statusLine->setText(QString());
+        m_statusLine->showMessage(QString());
     QWidget::mouseMoveEvent(event);
 }
 

@@ -8,7 +8,6 @@
 
 #include <QWidget>
 #include <array>
-#include <future>
 #include <memory>
 
 class AboutDialog;
@@ -21,24 +20,28 @@ class QKeySequence;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class StatusLine;
 
 // Every command is an action that the note commands answer; the window only
-// shows the answer. The picked note is the selected row of the title list.
-// The notes are read once at start and saved once on the way out, which
-// ends the program.
+// shows the answer, and hands every change to the session, which writes it
+// at once. The picked note is the selected row of the title list. While the
+// session could not read the notes, nothing that is kept may change.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Starts reading the store at storePath at once, on a second thread,
-    // while the widgets are built. The boxes and the clipboard are those of
-    // desktop, or of the real desktop when it is null.
-    explicit MainWindow(const QString &storePath, Desktop *desktop = nullptr);
+    // Shows the notes the session reads (it may still be reading). The
+    // boxes and the clipboard are those of desktop, or of the real desktop
+    // when it is null.
+    explicit MainWindow(Session &session, Desktop *desktop = nullptr);
     ~MainWindow() override;
 
-    // Back from the task bar and to the front, maximised if it was.
+    // Back from the task bar and to the front, maximised if it was, with a
+    // box it shows in front of it.
     void bringToFront();
+    // The notes and font sizes read from the store.
+    void takeNotes(const Session::Opening &opening);
 
 signals:
     // The exit save is about to begin.
@@ -73,7 +76,6 @@ private slots:
     void focusSearchField();
     void showPickedNote();
     void renamePickedNote();
-    void reportLoadProblem();
 
 private:
     QAction *createAction(const QString &text, void (MainWindow::*slot)(),
@@ -86,10 +88,12 @@ private:
     void createStatusLine();
     void createMenus();
     void drawPictures();
-    void readSettings();
+    void followSession();
     void writeSettings();
     Session::State currentState() const;
     void writeChanges();
+    bool mayChangeNotes() const;
+    void tellLater(const QString &problem);
     void endSession();
 
     void present(const NoteCommands::Outcome &outcome);
@@ -107,11 +111,10 @@ private:
 
     std::unique_ptr<Desktop> m_ownDesktop;
     Desktop &m_desktop;
-    Session m_session;
+    Session &m_session;
     Notebook m_notebook;
     NoteCommands m_commands;
-    std::future<Session::LoadResult> m_pendingLoad;
-    QString m_loadProblem;
+    bool m_notesRead = false;
 
     QAction *m_dockLeftAction = nullptr;
     QAction *m_dockRightAction = nullptr;
@@ -135,12 +138,11 @@ private:
     QListWidget *m_titleList = nullptr;
     QLabel *m_countLine = nullptr;
     NoteTextBox *m_noteText = nullptr;
-    QLabel *m_statusLine = nullptr;
+    StatusLine *m_statusLine = nullptr;
     FontSizeMenu *m_titleListSizes = nullptr;
     FontSizeMenu *m_noteTextSizes = nullptr;
     std::unique_ptr<AboutDialog> m_about;
 
-    bool m_awaitingBody = false;
     bool m_saving = false;
     bool m_ended = false;
     bool m_frameKnown = false;

@@ -27,7 +27,8 @@ QStringList run(StoreFile &file)
     desktop.whileOpen = [&desktop] {
         desktop.typedTexts = {desktop.asked.value(0).section('|', 2)};
     };
-    MainWindow window(file.path(), &desktop);
+    Session session(file.path());
+    MainWindow window(session, &desktop);
     window.show();
     const auto count = [&window] { return window.findChild<QLabel *>("Label1")->text(); };
     QStringList texts = {count(), window.findChild<QWidget *>("but3")->toolTip()};

@@ -73,7 +73,8 @@ first=$QBX_PID && launch
 expect_exit "$QBX_PID" 5 "the second start"
 found "$MAIN" && check_eq "visible main windows" "$(xdotool search --onlyvisible --name "$MAIN" | wc -l)" 1
 QBX_PID=$first
-check_eq "the store while running, with the running mark" "$(stored)" "$(notes "${both[@]}")$RUNNING"
+wait_until 3 gives stored "$(notes "${both[@]}")$RUNNING" || fail "no running mark in the store: $(stored)"
+pass "the store while running, with the running mark"
 xdotool mousemove --window "$QBX_WID" 70 30 click 1 # the dock-right icon, in device pixels
 expect_frame "$QBX_WID" "docked right at ratio 2" 'FY == 30 && FY + FH >= 768 && FX + FW == 1024'
 xdotool mousemove --window "$QBX_WID" 30 30 click 1

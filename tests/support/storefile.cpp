@@ -1,7 +1,7 @@
 // A store file read and written with SQLite itself.
 #include "storefile.h"
 
-#include "core/session.h"
+#include "core/settingsstore.h"
 
 #include <QDir>
 
@@ -26,6 +26,18 @@ QStringList StoreFile::rows() const
                             sqlite3_column_bytes16(stmt, 0) / 2));
     sqlite3_finalize(stmt);
     sqlite3_close(db);
+    return rows;
+}
+
+QStringList StoreFile::rowsOf(const StoredLayout::State &state)
+{
+    QList<StoredLayout::Entry> entries = StoredLayout::entries(state);
+    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
+        return std::tie(a.section, a.key) < std::tie(b.section, b.key);
+    });
+    QStringList rows;
+    for (const auto &[section, key, value] : entries)
+        rows.append(QStringList{StoredLayout::application, section, key, value}.join(u'|'));
     return rows;
 }
 
@@ -70,9 +82,13 @@ bool StoreFile::setReadOnly(bool readOnly)
 
 void StoreFile::seed(const QList<Note> &notes, float titleListPoints, float noteTextPoints) const
 {
-    Session session(path());
-    session.load();
-    session.save({notes, titleListPoints, noteTextPoints});
+    SettingsStore store(path());
+    const bool seeded =
+        store.open() == SettingsStore::Opened::Opened && store.begin() &&
+        store.apply(StoredLayout::whole({notes, titleListPoints, noteTextPoints})) &&
+        store.commit();
+    if (!seeded)
+        qFatal("could not seed %s: %s", qPrintable(path()), qPrintable(store.errorReason()));
 }
 
 QList<Note> numberedNotes(int count)

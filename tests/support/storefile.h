@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/note.h"
+#include "core/storedlayout.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@ public:
 
     // Every row, "app|section|key|value", in order.
     QStringList rows() const;
+    // The rows of a store that holds exactly state, in the same order.
+    static QStringList rowsOf(const StoredLayout::State &state);
     // The value under "qbxlm120", section, key; a null text when absent.
     QString value(const QString &section, const QString &key) const;
     // Runs SQL on a connection of its own, kept open until unlock().

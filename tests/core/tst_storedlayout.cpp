@@ -1,0 +1,130 @@
+// The stored layout without SQLite. Guards against: a write more or fewer
+// than a change needs (a stale key kept, a moved note left under its old
+// number, the mark or a size forgotten), and a count read so that stored
+// notes are hidden, and then deleted by the next write.
+#include "core/storedlayout.h"
+
+#include <QTest>
+
+namespace
+{
+
+using Layout = StoredLayout;
+
+Layout::State notes(const QString &spec, bool running = true)
+{
+    Layout::State state;
+    state.running = running;
+    for (const QString &title : spec.split(' ', Qt::SkipEmptyParts))
+        state.notes.append({title, title.toUpper()});
+    return state;
+}
+
+// "w:key=value" and "r:key", in the order the changes hold them.
+QString describe(const Layout::Changes &changes)
+{
+    QStringList parts;
+    if (changes.clearNotes)
+        parts << "clear";
+    for (const auto &entry : changes.writes)
+        parts << "w:" + entry.key + '=' + entry.value;
+    for (const auto &entry : changes.removals)
+        parts << "r:" + entry.key;
+    return parts.join(' ');
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(StoredLayout::State)
+
+class tst_StoredLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void between_data()
+    {
+        QTest::addColumn<Layout::State>("from");
+        QTest::addColumn<Layout::State>("to");
+        QTest::addColumn<QString>("changes");
+        Layout::State bigger = notes("a b");
+        bigger.titleListPoints = 9.75f;
+        Layout::State updated = notes("a b");
+        updated.notes[1].body = "new";
+        // clang-format off
+        QTest::newRow("nothing") << notes("a b") << notes("a b") << "";
+        QTest::newRow("one body") << notes("a b") << updated << "w:notecontent2=new";
+        QTest::newRow("a size") << notes("a b") << bigger << "w:mainlistsize=9.75";
+        QTest::newRow("add") << notes("a") << notes("a b") << "w:notetotal=2 w:notetitle2=b w:notecontent2=B";
+        QTest::newRow("delete the first") << notes("a b c") << notes("b c")
+            << "w:notetotal=2 w:notetitle1=b w:notecontent1=B w:notetitle2=c w:notecontent2=C r:notetitle3 r:notecontent3";
+        QTest::newRow("flush") << notes("a") << notes("") << "w:notetotal=0 r:notetitle1 r:notecontent1";
+        QTest::newRow("the session ends") << notes("a") << notes("a", false) << "r:temp";
+        QTest::newRow("a session begins") << notes("a", false) << notes("a") << "w:temp=-";
+        // clang-format on
+    }
+
+    void between()
+    {
+        QFETCH(Layout::State, from);
+        QFETCH(Layout::State, to);
+        QTEST(describe(Layout::between(from, to)), "changes");
+        // The whole layout, in key order, after dropping the notes section.
+        QCOMPARE(describe(Layout::whole(to)).section(' ', 0, 1),
+                 "clear w:notetotal=" + QString::number(to.notes.size()));
+        QCOMPARE(Layout::entries(to).size(), 3 + 2 * to.notes.size() + (to.running ? 1 : 0));
+    }
+
+    void noteCount_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("notes");
+        QTest::newRow("a count") << "2"
+                                 << "notetitle1 notecontent5" << 2;
+        QTest::newRow("blanks and a plus") << " +1 "
+                                           << "" << 1;
+        QTest::newRow("above the limit") << "99999999999999999999"
+                                         << "" << 500;
+        QTest::newRow("no number: from the keys") << "1e9"
+                                                  << "notetitle1 notecontent3" << 3;
+        QTest::newRow("negative: from the keys") << "-1"
+                                                 << "notecontent2 temp" << 2;
+        QTest::newRow("absent: from the keys") << QString() << "notetitle4" << 4;
+        QTest::newRow("keys past the limit") << "x"
+                                             << "notetitle900" << 500;
+        QTest::newRow("only canonical keys count") << "x"
+                                                   << "notetitle012 notetitle0" << 0;
+    }
+
+    void noteCount()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, keys);
+        QTEST(Layout::noteCount(count, keys.split(' ', Qt::SkipEmptyParts)), "notes");
+    }
+
+    // Only a store that holds the layout exactly is written to by its
+    // differences; any other gets the whole layout at the first write.
+    void holdsExactly()
+    {
+        const Layout::State state = notes("a b");
+        const QHash<QString, QString> general = {
+            {"notetotal", "2"}, {"mainlistsize", "8"}, {"maintextboxsize", "8"}};
+        const QStringList keys = {"notecontent1", "notecontent2", "notetitle1", "notetitle2",
+                                  "temp"};
+        QVERIFY(Layout::holdsExactly(state, general, keys, "-"));
+        QVERIFY(!Layout::holdsExactly(state, general, keys.mid(1), "-"));
+        QVERIFY(!Layout::holdsExactly(state, general, keys + QStringList{"notetitle3"}, "-"));
+        QVERIFY(!Layout::holdsExactly(state, general, keys, "x"));
+        QVERIFY(!Layout::holdsExactly(notes("a b", false), general, keys, "-"));
+        for (const QString &key : general.keys()) {
+            QHash<QString, QString> odd = general;
+            odd[key] = ' ' + odd[key];
+            QVERIFY(!Layout::holdsExactly(state, odd, keys, "-"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_StoredLayout)
+#include "tst_storedlayout.moc"
