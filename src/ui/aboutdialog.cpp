@@ -4,7 +4,7 @@
 #include "core/desktop.h"
 #include "core/windowlayout.h"
 #include "ui/artwork.h"
-#include "ui/whenframed.h"
+#include "ui/windowframe.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -118,7 +118,7 @@ void AboutDialog::showCentred()
     // The height is an outer one: the frame's share comes off the client.
     setMinimumHeight(0);
     setMaximumHeight(QWIDGETSIZE_MAX);
-    resize(width(), outerHeight - (frameGeometry().height() - height()));
+    setOuterSize(this, {frameGeometry().width(), outerHeight});
     setFixedSize(size());
     show();
     m_mainWindow->setEnabled(false);

@@ -10,7 +10,7 @@
 #include "ui/picturebutton.h"
 #include "ui/qtdesktop.h"
 #include "ui/statusline.h"
-#include "ui/whenframed.h"
+#include "ui/windowframe.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -60,7 +60,7 @@ MainWindow::MainWindow(Session &session, Desktop *desktop)
 
     // Not framed yet: the outer width is the client's until the window
     // manager tells otherwise.
-    setOuterSize({WindowLayout::startWidth, frameGeometry().height()});
+    setOuterSize(this, {WindowLayout::startWidth, frameGeometry().height()});
     layOutWidgets();
     followSession();
     takeNotes(m_session.opening());
@@ -487,23 +487,9 @@ bool MainWindow::isNormal() const
     return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-void MainWindow::setOuterSize(QSize size)
-{
-    resize(size - (frameGeometry().size() - this->size()));
-}
-
-int MainWindow::frameRoundingSlack() const
-{
-    // At a pixel ratio other than 1 the frame's logical size is rounded, up
-    // for a border of an odd number of device pixels: reach one logical
-    // pixel further so that a docked frame touches the edge instead of
-    // stopping short of it.
-    return devicePixelRatioF() == 1.0 ? 0 : 1;
-}
-
 void MainWindow::dockTo(const QRect &frame)
 {
-    setOuterSize({frameGeometry().width(), frame.height() + frameRoundingSlack()});
+    setOuterSize(this, {frameGeometry().width(), frame.height() + frameRoundingSlack(this)});
     placeFrame(this, frame.topLeft());
 }
 
@@ -518,7 +504,7 @@ void MainWindow::dockRight()
     if (!isNormal())
         return;
     QRect frame = frameGeometry();
-    frame.setWidth(frame.width() - frameRoundingSlack());
+    frame.setWidth(frame.width() - frameRoundingSlack(this));
     dockTo(dockedRight(frame, m_desktop.workArea()));
 }
 
@@ -542,9 +528,9 @@ void MainWindow::layOutWidgets()
     // leaves the same result as one run.
     const QSize smallest = WindowLayout::smallestSize;
     if (frameGeometry().width() < smallest.width())
-        setOuterSize({smallest.width(), frameGeometry().height()});
+        setOuterSize(this, {smallest.width(), frameGeometry().height()});
     if (frameGeometry().height() < smallest.height())
-        setOuterSize({frameGeometry().width(), smallest.height()});
+        setOuterSize(this, {frameGeometry().width(), smallest.height()});
 
     const WindowLayout layout = WindowLayout::forOuterSize(frameGeometry().size());
     m_titleList->setGeometry(layout.titleList);
@@ -575,7 +561,7 @@ void MainWindow::takeStartWidthOnceFramed()
     holdSmallestSize();
     if (!m_ended && isNormal() && frameGeometry().width() != WindowLayout::startWidth &&
         geometry().width() == WindowLayout::startWidth)
-        setOuterSize({WindowLayout::startWidth, frameGeometry().height()});
+        setOuterSize(this, {WindowLayout::startWidth, frameGeometry().height()});
 }
 
 // ---------------------------------------------------------------- events

@@ -101,8 +101,6 @@ private:
     int pickedRow() const;
 
     bool isNormal() const;
-    void setOuterSize(QSize size);
-    int frameRoundingSlack() const;
     void dockTo(const QRect &frame);
     void holdSmallestSize();
     void layOutWidgets();

@@ -1,10 +1,12 @@
-// A window's frame: waiting for the window manager to tell it, and placing
-// a window by it.
+// A window's frame, decorations included: waiting for the window manager to
+// tell it, and sizing and placing a window by it. Every outer size and
+// corner of the program's windows goes through here.
 #pragma once
 
 #include <functional>
 
 class QPoint;
+class QSize;
 class QWidget;
 
 // Runs action once the window manager has framed window: outer sizes are
@@ -17,3 +19,12 @@ void whenFramed(QWidget *window, std::function<void()> action);
 // device pixel: moving the client by the frame's rounded logical border
 // would leave a pixel free at the edge at pixel ratios other than 1.
 void placeFrame(QWidget *window, const QPoint &corner);
+
+// Resizes window so that its frame is size: the frame's own share comes off
+// the client (none while the window is not framed yet).
+void setOuterSize(QWidget *window, const QSize &size);
+
+// At a pixel ratio other than 1 the frame's logical size is rounded, up for
+// a border of an odd number of device pixels: a frame docked against an edge
+// reaches this much further so that it touches it instead of stopping short.
+int frameRoundingSlack(const QWidget *window);

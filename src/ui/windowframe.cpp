@@ -1,6 +1,6 @@
-// A window's frame: waiting for the window manager to tell it, and placing
-// a window by it.
-#include "ui/whenframed.h"
+// A window's frame: waiting for the window manager to tell it, and sizing
+// and placing a window by it.
+#include "ui/windowframe.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -53,4 +53,14 @@ void placeFrame(QWidget *window, const QPoint &corner)
     // ones it would take the corner for the client's.
     handle->frameMargins();
     handle->setFramePosition(corner);
+}
+
+void setOuterSize(QWidget *window, const QSize &size)
+{
+    window->resize(size - (window->frameGeometry().size() - window->size()));
+}
+
+int frameRoundingSlack(const QWidget *window)
+{
+    return window->devicePixelRatioF() == 1.0 ? 0 : 1;
 }
