@@ -1,6 +1,7 @@
 // The rows of the title list: every note, or the notes a search found.
 #include "core/listing.h"
 
+#include <algorithm>
 #include <numeric>
 
 int Listing::noteAt(int row) const
@@ -34,4 +35,18 @@ void Listing::removeRow(int row)
 void Listing::clear()
 {
     m_notes.clear();
+}
+
+void Listing::replaceNotes(int at, int removed, int inserted)
+{
+    QList<int> rows;
+    for (int note : std::as_const(m_notes)) {
+        if (note < at)
+            rows.append(note);
+        else if (note >= at + removed)
+            rows.append(note - removed + inserted);
+    }
+    for (int note = at; note < at + inserted; ++note)
+        rows.insert(std::lower_bound(rows.begin(), rows.end(), note), note);
+    m_notes = rows;
 }

@@ -21,6 +21,12 @@ public:
     // The note at row left the notebook: drops the row and renumbers the
     // notes of the rows after it.
     void removeRow(int row);
+    // `removed` notes from note `at` on left the notebook and `inserted`
+    // took their place: their rows go, the new notes' rows join in order,
+    // and the rows after are renumbered.
+    void replaceNotes(int at, int removed, int inserted);
+    // The row that shows note, or -1.
+    int rowOf(int note) const { return int(m_notes.indexOf(note)); }
     void clear();
 
 private:

@@ -45,6 +45,15 @@ bool Notebook::add(const Note &note)
     return true;
 }
 
+bool Notebook::insert(int index, const Note &note)
+{
+    if (isFull())
+        return false;
+    readBodies();
+    m_notes.insert(index, note);
+    return true;
+}
+
 void Notebook::setBody(int index, const QString &body)
 {
     readBodies();

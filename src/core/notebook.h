@@ -33,6 +33,8 @@ public:
 
     // Appends a note; refuses (false) an empty title or a full notebook.
     bool add(const Note &note);
+    // Puts note at index, moving the notes from there on; never past the limit.
+    bool insert(int index, const Note &note);
     void setBody(int index, const QString &body);
     void rename(int index, const QString &title);
     void remove(int index);

@@ -95,7 +95,7 @@ Outcome NoteCommands::addNote(const QString &boxText)
     const QString title =
         m_desktop.askText(tr("Insert note"), tr("Enter title of note"), titleFromText(body));
     // The body is kept as typed, blanks and line breaks included.
-    return append(title, boxText);
+    return append(title, boxText, tr("Added \"%1\".").arg(title));
 }
 
 Outcome NoteCommands::addNoteFromClipboard()
@@ -105,7 +105,8 @@ Outcome NoteCommands::addNoteFromClipboard()
     const QString text = m_desktop.clipboardText();
     if (text.isEmpty())
         return {};
-    return append(titleFromText(text), text);
+    const QString title = titleFromText(text);
+    return append(title, text, tr("Added \"%1\" from the clipboard.").arg(title));
 }
 
 Outcome NoteCommands::updateNote(int row, const QString &boxText)
@@ -119,6 +120,7 @@ Outcome NoteCommands::updateNote(int row, const QString &boxText)
     m_notebook.setBody(note, boxText);
     Outcome outcome = statusOnly(tr("'%1' Updated!").arg(m_notebook.at(note).title));
     outcome.changed = true;
+    outcome.step = *outcome.status;
     return outcome;
 }
 
@@ -131,8 +133,10 @@ Outcome NoteCommands::renameNote(int row)
                                             m_notebook.at(note).title);
     if (title.isEmpty())
         return {};
+    Outcome outcome = rowsChanged(Rows::Renamed, row);
+    outcome.step = tr("Renamed \"%1\" to \"%2\".").arg(m_notebook.title(note), title);
     m_notebook.rename(note, title);
-    return rowsChanged(Rows::Renamed, row);
+    return outcome;
 }
 
 Outcome NoteCommands::deleteNote(int row)
@@ -140,9 +144,11 @@ Outcome NoteCommands::deleteNote(int row)
     const int note = m_listing.noteAt(row);
     if (note < 0)
         return {};
+    Outcome outcome = rowsChanged(Rows::Removed, row);
+    outcome.step = tr("Deleted \"%1\".").arg(m_notebook.title(note));
     m_notebook.remove(note);
     m_listing.removeRow(row);
-    return rowsChanged(Rows::Removed, row);
+    return outcome;
 }
 
 Outcome NoteCommands::flushAll()
@@ -153,9 +159,11 @@ Outcome NoteCommands::flushAll()
          Desktop::Buttons::OkCancel, Desktop::Icon::Warning});
     if (answer != Desktop::Answer::Ok)
         return {};
+    Outcome outcome = rowsChanged(Rows::Cleared);
+    outcome.step = tr("Flushed %n note(s).", nullptr, m_notebook.count());
     m_notebook.clear();
     m_listing.clear();
-    return rowsChanged(Rows::Cleared);
+    return outcome;
 }
 
 Outcome NoteCommands::copyToClipboard(int row, const QString &boxText)
@@ -167,23 +175,47 @@ Outcome NoteCommands::copyToClipboard(int row, const QString &boxText)
     return statusOnly(tr("Note copied to clipboard"));
 }
 
-Outcome NoteCommands::append(const QString &title, const QString &body)
+Outcome NoteCommands::append(const QString &title, const QString &body, const QString &step)
 {
     // An empty title (a cancelled box, a text that starts with a line break)
     // adds nothing.
     if (!m_notebook.add({title, body}))
         return {};
     m_listing.append(m_notebook.count() - 1);
-    return rowsChanged(Rows::Appended, m_listing.rowCount() - 1);
+    Outcome outcome = rowsChanged(Rows::Appended, m_listing.rowCount() - 1);
+    outcome.step = step;
+    return outcome;
+}
+
+Outcome NoteCommands::applyHistory(const HistoryStep &step, bool undone)
+{
+    const QList<Note> &out = undone ? step.inserted : step.removed;
+    const QList<Note> &in = undone ? step.removed : step.inserted;
+    if (!step.droppedText) {
+        // Applied from the end, so that no note moves under its own index.
+        for (qsizetype k = out.size() - 1; k >= 0; --k)
+            m_notebook.remove(step.at + int(k));
+        for (qsizetype k = 0; k < in.size(); ++k)
+            m_notebook.insert(step.at + int(k), in.at(k));
+        m_listing.replaceNotes(step.at, int(out.size()), int(in.size()));
+    }
+    Outcome outcome = rowsChanged(Rows::Refilled, m_listing.rowOf(step.at));
+    outcome.status = (undone ? tr("Undone: %1") : tr("Redone: %1")).arg(step.label);
+    return outcome;
 }
 
 bool NoteCommands::refusedAsFull()
 {
     if (!m_notebook.isFull())
         return false;
+    tellLimit();
+    return true;
+}
+
+void NoteCommands::tellLimit()
+{
     m_desktop.showMessage(
         {programTitle,
          tr("Too many notes. You can only insert up to %1 notes.").arg(Notebook::maxNotes),
          Desktop::Buttons::Ok, Desktop::Icon::Information});
-    return true;
 }

@@ -2,6 +2,7 @@
 // flush, and moving text through the clipboard.
 #pragma once
 
+#include "core/historystep.h"
 #include "core/listing.h"
 
 #include <QCoreApplication>
@@ -24,9 +25,10 @@ public:
     struct Outcome {
         enum class Rows { Unchanged, Refilled, Appended, Removed, Renamed, Cleared };
         Rows rows = Rows::Unchanged;
-        int row = -1; // the row removed or renamed
+        int row = -1; // the row removed or renamed; after a step of the history, the row to pick
         std::optional<QString> status;
         bool changed = false; // the notes changed: they are to be written
+        QString step;         // when they changed: what the command did, for the undo history
     };
 
     NoteCommands(Notebook &notebook, Desktop &desktop);
@@ -47,9 +49,18 @@ public:
     Outcome deleteNote(int row);
     Outcome flushAll();
     Outcome copyToClipboard(int row, const QString &boxText);
+    // A step of the undo history, taken back or done again, as the session
+    // did it in the store: the notes it takes out leave the listing, those
+    // it puts back join it in their places, and the first of them is the
+    // row to pick.
+    Outcome applyHistory(const HistoryStep &step, bool undone);
+    // The box that refuses a note past the limit.
+    void tellLimit();
+    // The note shown at row, or -1.
+    int noteAt(int row) const { return m_listing.noteAt(row); }
 
 private:
-    Outcome append(const QString &title, const QString &body);
+    Outcome append(const QString &title, const QString &body, const QString &step);
     // Refuses with a box when the notebook is full.
     bool refusedAsFull();
 

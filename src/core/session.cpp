@@ -94,19 +94,43 @@ Session::Condition Session::condition() const
     return m_condition;
 }
 
-void Session::write(const State &state)
+void Session::hold(Op op)
 {
     {
         const std::lock_guard lock(m_mutex);
-        m_slot = state;
+        m_ops.push_back(std::move(op));
     }
     m_wake.notify_all();
+}
+
+void Session::write(const State &state, const QString &step)
+{
+    hold({Op::Kind::Write, state, step, {}});
+}
+
+void Session::dropEdit(int note, const QString &text, const QString &label)
+{
+    HistoryStep step;
+    step.label = label;
+    step.at = note;
+    step.droppedText = text;
+    hold({Op::Kind::DropEdit, {}, {}, step});
+}
+
+void Session::undo()
+{
+    hold({Op::Kind::Undo, {}, {}, {}});
+}
+
+void Session::redo()
+{
+    hold({Op::Kind::Redo, {}, {}, {}});
 }
 
 void Session::waitForWrites()
 {
     std::unique_lock lock(m_mutex);
-    m_done.wait(lock, [this] { return !m_writing && !m_slot; });
+    m_done.wait(lock, [this] { return !m_writing && m_ops.empty(); });
 }
 
 bool Session::finish()
@@ -175,27 +199,57 @@ void Session::run()
         m_writing = true;
     }
 
+    tellHistory();
     for (;;) {
         std::unique_lock lock(m_mutex);
         m_writing = false;
         m_done.notify_all();
-        const auto due = [this] { return m_stopping || m_finishing || m_slot.has_value(); };
+        const auto due = [this] { return m_stopping || m_finishing || !m_ops.empty(); };
         if (m_condition == Condition::Failing)
             m_wake.wait_for(lock, retryInterval, due);
         else
             m_wake.wait(lock, due);
         if (m_stopping)
             return;
-        if (m_slot)
-            m_given = *std::exchange(m_slot, std::nullopt);
-        const bool ending = m_finishing;
+        // The writes waiting go in one transaction; an undo or a redo waits
+        // for them, and goes alone.
+        std::optional<Op::Kind> move;
+        QList<Op> writes;
+        while (!m_ops.empty()) {
+            const Op::Kind kind = m_ops.front().kind;
+            if (kind == Op::Kind::Undo || kind == Op::Kind::Redo) {
+                if (writes.isEmpty()) {
+                    move = kind;
+                    m_ops.pop_front();
+                }
+                break;
+            }
+            writes.append(std::move(m_ops.front()));
+            m_ops.pop_front();
+        }
+        const bool ending = m_finishing && m_ops.empty();
         if (!ending)
             m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
         m_writing = true;
         lock.unlock();
 
-        const bool written =
-            store({m_given.notes, m_given.titleListPoints, m_given.noteTextPoints, !ending});
+        for (const Op &op : std::as_const(writes)) {
+            if (op.kind == Op::Kind::DropEdit) {
+                m_unwrittenSteps.append(op.step);
+                continue;
+            }
+            HistoryStep step = HistoryStep::between(m_given.notes, op.state.notes);
+            if (!op.label.isEmpty() && step.changesNotes()) {
+                step.label = op.label;
+                m_unwrittenSteps.append(step);
+            }
+            m_given = op.state;
+        }
+        if (move) {
+            moveHistory(*move == Op::Kind::Undo);
+            continue;
+        }
+        const bool written = store(target(!ending));
 
         lock.lock();
         setCondition(written ? Condition::Saved : Condition::Failing,
@@ -211,6 +265,11 @@ void Session::run()
             }
         }
     }
+}
+
+Layout::State Session::target(bool running) const
+{
+    return {m_given.notes, m_given.titleListPoints, m_given.noteTextPoints, running};
 }
 
 bool Session::readStore()
@@ -324,8 +383,8 @@ bool Session::readStore()
         const std::lock_guard lock(m_mutex);
         setCondition(Condition::Saved, QString());
         // The session's mark goes in at once, with whatever else must.
-        if (!m_slot)
-            m_slot = m_given;
+        if (m_ops.empty())
+            m_ops.push_back({Op::Kind::Write, m_given, {}, {}});
     }
     return true;
 }
@@ -372,8 +431,34 @@ QList<QString> Session::waitForBodies()
 
 bool Session::store(const Layout::State &target, bool again)
 {
-    if (m_known && Layout::between(*m_known, target).isEmpty())
+    if (m_unwrittenSteps.isEmpty() && m_known && Layout::between(*m_known, target).isEmpty())
         return true;
+    if (!beginWrite(again))
+        return false;
+    const bool applied =
+        m_store.apply(m_known ? Layout::between(*m_known, target) : Layout::whole(target));
+    // The history never holds the notes back: when it cannot be written,
+    // the notes are written without it, and that is told.
+    if (applied && !m_unwrittenSteps.isEmpty() && m_store.beginSavepoint() &&
+        !m_store.appendHistory(m_unwrittenSteps)) {
+        const QString reason = m_store.errorReason();
+        m_store.rollBackSavepoint();
+        post([this, reason] { emit historyFailed(reason); });
+    }
+    if (applied && m_store.commit()) {
+        m_known = target;
+        if (!std::exchange(m_unwrittenSteps, {}).isEmpty())
+            tellHistory();
+        return true;
+    }
+    m_writeProblem = m_store.errorReason();
+    m_store.rollback();
+    classifyFailure();
+    return m_toSetAside && !again && store(target, true);
+}
+
+bool Session::beginWrite(bool again)
+{
     m_writeProblem.clear();
     const bool ready =
         setAsidePending() &&
@@ -384,24 +469,21 @@ bool Session::store(const Layout::State &target, bool again)
             m_writeProblem = m_store.errorReason();
         return false;
     }
-    if (m_store.changedByOthers()) {
-        m_store.rollback();
-        setAsideLater(QStringLiteral("changed"), changedText());
-        return !again && store(target, true);
-    }
-    const auto changes = m_known ? Layout::between(*m_known, target) : Layout::whole(target);
-    if (m_store.apply(changes) && m_store.commit()) {
-        m_known = target;
+    if (!m_store.changedByOthers())
         return true;
-    }
-    m_writeProblem = m_store.errorReason();
     m_store.rollback();
+    setAsideLater(QStringLiteral("changed"), changedText());
+    return !again && beginWrite(true);
+}
+
+void Session::classifyFailure()
+{
     switch (m_store.failure()) {
     case SettingsStore::Failure::Busy:
         break; // nothing was changed: the file holds what is known
     case SettingsStore::Failure::Damage:
         setAsideLater(QStringLiteral("damaged"), damagedText());
-        return !again && store(target, true);
+        break;
     default:
         // A connection that found the file read-only stays so: the next
         // try opens it afresh, and writes the whole state.
@@ -409,7 +491,53 @@ bool Session::store(const Layout::State &target, bool again)
         m_known.reset();
         break;
     }
-    return false;
+}
+
+void Session::moveHistory(bool undo)
+{
+    const auto answer = [this, undo](const HistoryStep &step, Refusal refusal,
+                                     const QString &reason = QString()) {
+        post([=, this] { emit historyMoved(step, undo, refusal, reason); });
+    };
+    // Steps not yet written could not be found there.
+    if (!m_unwrittenSteps.isEmpty() || !beginWrite(false)) {
+        answer({}, Refusal::NotSaved);
+        return;
+    }
+    const std::optional<HistoryStep> step = m_store.historyStep(undo);
+    if (!step) {
+        const bool failed = m_store.failure() != SettingsStore::Failure::None;
+        const QString reason = m_store.errorReason();
+        m_store.rollback();
+        failed ? answer({}, Refusal::Failed, reason) : answer({}, Refusal::NothingToMove);
+        return;
+    }
+    const QList<Note> notes = undo ? step->undone(m_given.notes) : step->redone(m_given.notes);
+    if (notes.size() > Notebook::maxNotes) {
+        m_store.rollback();
+        answer({}, Refusal::OverLimit);
+        return;
+    }
+    const Layout::State after{notes, m_given.titleListPoints, m_given.noteTextPoints, true};
+    if (m_store.apply(m_known ? Layout::between(*m_known, after) : Layout::whole(after)) &&
+        m_store.markHistoryStep(step->id, undo) && m_store.commit()) {
+        m_known = after;
+        m_given.notes = notes;
+        answer(*step, Refusal::None);
+        tellHistory();
+        return;
+    }
+    const QString reason = m_store.errorReason();
+    m_store.rollback();
+    classifyFailure();
+    answer({}, Refusal::Failed, reason);
+}
+
+void Session::tellHistory()
+{
+    m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
+    if (const auto labels = m_store.historyLabels())
+        post([this, labels = *labels] { emit historyChanged(labels.first, labels.second); });
 }
 
 bool Session::openAgain()

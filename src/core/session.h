@@ -3,6 +3,7 @@
 // session's end marked in the store.
 #pragma once
 
+#include "core/historystep.h"
 #include "core/notebook.h"
 #include "core/settingsstore.h"
 #include "core/storedlayout.h"
@@ -10,14 +11,19 @@
 #include <QObject>
 #include <QString>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <optional>
 #include <thread>
 
 // The thread reads the titles and font sizes, then the bodies (when first
 // needed, or a second later), all in one read of the store; checks the store
-// for damage; then writes each state it is given. A newer state replaces one
-// still waiting: it holds every change before it.
+// for damage; then writes each state it is given. States waiting together go
+// in one transaction: the newest holds every change before it, and each
+// command's undo step goes with it.
+//
+// The undo history is kept in the store's file, written in the same
+// transaction as the command it belongs to, and read only to undo or redo.
 //
 // The store it writes is always the file it read. When that file is found
 // damaged, removed, replaced or changed by another program, it is set aside
@@ -47,6 +53,14 @@ public:
     };
     Q_ENUM(Condition)
 
+    enum class Refusal {
+        None,
+        NothingToMove,
+        OverLimit, // the notes would pass the limit of 500
+        NotSaved,  // changes wait to be written: nothing can be undone meanwhile
+        Failed     // see the reason
+    };
+
     struct Opening {
         bool read = false; // false: Unread, with an empty notebook
         Notebook notebook; // titles at once, bodies as they are read
@@ -71,8 +85,15 @@ public:
     Opening opening();
     Condition condition() const;
 
-    // Hands over the state after a change; written at once.
-    void write(const State &state);
+    // Hands over the state after a change; written at once. A command that
+    // changed the notes names itself for the undo history ("Deleted ...").
+    void write(const State &state, const QString &step = QString());
+    // Keeps text typed into the box, and dropped, as an undo step of its own.
+    void dropEdit(int note, const QString &text, const QString &label);
+    // Takes the newest step back, or does the oldest undone one again,
+    // after every write handed over before; answered by historyMoved().
+    void undo();
+    void redo();
     // Returns once the read is done and every state handed over is tried.
     void waitForWrites();
     // The last write: what was handed over, and the end of the session's
@@ -86,6 +107,14 @@ signals:
     void conditionChanged(Session::Condition condition, const QString &reason);
     void notesRead(const Session::Opening &opening);
     void storeReplaced(const QString &message);
+    // The labels of the steps an undo and a redo would take; empty for none.
+    void historyChanged(const QString &undoLabel, const QString &redoLabel);
+    // The step is undone (or done again) in the store: the notes handed
+    // over are now the step's result. Or, refused, nothing changed.
+    void historyMoved(const HistoryStep &step, bool undone, Session::Refusal refusal,
+                      const QString &reason);
+    // The undo history could not be written or read; the notes were.
+    void historyFailed(const QString &reason);
 
 private:
     void run();
@@ -94,7 +123,20 @@ private:
                                 const std::function<const SettingsStore::Salvaged &()> &salvage,
                                 int *unreadable);
     QList<QString> waitForBodies();
+    struct Op {
+        enum class Kind { Write, DropEdit, Undo, Redo };
+        Kind kind;
+        State state;
+        QString label;
+        HistoryStep step;
+    };
+    void hold(Op op);
     bool store(const StoredLayout::State &target, bool again = false);
+    bool beginWrite(bool again);
+    void classifyFailure();
+    void moveHistory(bool undo);
+    void tellHistory();
+    StoredLayout::State target(bool running) const;
     bool openAgain();
     void setAsideLater(const QString &label, const QString &message);
     bool setAsidePending();
@@ -108,6 +150,7 @@ private:
     std::optional<StoredLayout::State> m_known;
     // What the window handed over last, or what was read.
     State m_given;
+    QList<HistoryStep> m_unwrittenSteps;
     // A file found damaged or changed by another program is set aside before
     // anything is written at the store's path again: its label and what to
     // tell the user, with the two paths to fill in.
@@ -122,7 +165,7 @@ private:
     std::optional<Opening> m_opening;
     std::optional<QList<QString>> m_bodies;
     bool m_bodiesWanted = false;
-    std::optional<State> m_slot;
+    std::deque<Op> m_ops;
     bool m_writing = false;
     bool m_finishing = false;
     std::optional<bool> m_finished;

@@ -4,6 +4,7 @@
 
 #include "core/privatefolder.h"
 
+#include <QDataStream>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -91,6 +92,36 @@ QString columnText(sqlite3_stmt *stmt, int column)
     if (!data || bytes <= 0)
         return QStringLiteral(""); // empty, never null
     return QString(static_cast<const QChar *>(data), bytes / 2);
+}
+
+// Notes as a blob: every text exactly, lone surrogates and NUL included.
+QByteArray notesBlob(const QList<Note> &notes)
+{
+    QByteArray blob;
+    QDataStream out(&blob, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << qint32(notes.size());
+    for (const Note &note : notes)
+        out << note.title << note.body;
+    return blob;
+}
+
+std::optional<QList<Note>> notesFromBlob(const void *data, int bytes)
+{
+    const QByteArray blob = QByteArray::fromRawData(static_cast<const char *>(data), bytes);
+    QDataStream in(blob);
+    in.setVersion(QDataStream::Qt_6_0);
+    qint32 count = 0;
+    in >> count;
+    QList<Note> notes;
+    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        Note note;
+        in >> note.title >> note.body;
+        notes.append(note);
+    }
+    if (in.status() != QDataStream::Ok || count < 0)
+        return std::nullopt;
+    return notes;
 }
 
 void finish(sqlite3_stmt *stmt)
@@ -704,4 +735,154 @@ void SettingsStore::rollback()
         sqlite3_step(stmt);
         sqlite3_reset(stmt);
     }
+}
+
+bool SettingsStore::run(const char *sql, const std::function<bool(sqlite3_stmt *)> &bind,
+                        const std::function<void(sqlite3_stmt *)> &row)
+{
+    if (!m_db) {
+        m_failure = Failure::Other;
+        m_errorReason = tr("the store is not open");
+        return false;
+    }
+    sqlite3_stmt *stmt = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = SQLITE_MISUSE;
+        if (!bind || bind(stmt)) {
+            while ((rc = sqlite3_step(stmt)) == SQLITE_ROW && row)
+                row(stmt);
+        }
+    }
+    sqlite3_finalize(stmt);
+    return rc == SQLITE_DONE || (rc == SQLITE_ROW && !row) || fail(rc);
+}
+
+bool SettingsStore::hasHistory()
+{
+    bool found = false;
+    return run("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = 'history'", {},
+               [&found](sqlite3_stmt *) { found = true; }) &&
+           found;
+}
+
+bool SettingsStore::appendHistory(const QList<HistoryStep> &steps)
+{
+    if (!run("CREATE TABLE IF NOT EXISTS history (\n"
+             "    step     INTEGER PRIMARY KEY,\n"
+             "    undone   INTEGER NOT NULL,\n"
+             "    label    TEXT NOT NULL,\n"
+             "    at       INTEGER NOT NULL,\n"
+             "    removed  BLOB NOT NULL,\n"
+             "    inserted BLOB NOT NULL,\n"
+             "    dropped  TEXT,\n"
+             "    size     INTEGER NOT NULL\n"
+             ")",
+             {}) ||
+        !run("DELETE FROM history WHERE undone", {}))
+        return false;
+    for (const HistoryStep &step : steps) {
+        const QByteArray removed = notesBlob(step.removed), inserted = notesBlob(step.inserted);
+        const auto bind = [&](sqlite3_stmt *stmt) {
+            return bindText(stmt, 1, step.label) && sqlite3_bind_int(stmt, 2, step.at) == SQLITE_OK &&
+                   sqlite3_bind_blob(stmt, 3, removed.constData(), int(removed.size()),
+                                     SQLITE_STATIC) == SQLITE_OK &&
+                   sqlite3_bind_blob(stmt, 4, inserted.constData(), int(inserted.size()),
+                                     SQLITE_STATIC) == SQLITE_OK &&
+                   (step.droppedText ? bindText(stmt, 5, *step.droppedText)
+                                     : sqlite3_bind_null(stmt, 5) == SQLITE_OK) &&
+                   sqlite3_bind_int64(stmt, 6, step.size()) == SQLITE_OK;
+        };
+        if (!run("INSERT INTO history (undone, label, at, removed, inserted, dropped, size)"
+                 " VALUES (0, ?1, ?2, ?3, ?4, ?5, ?6)",
+                 bind))
+            return false;
+    }
+    // The oldest steps go past the bound, counted from the newest.
+    qint64 kept = 0, characters = 0, oldestKept = 0;
+    const bool measured = run("SELECT step, size FROM history ORDER BY step DESC", {},
+                              [&](sqlite3_stmt *stmt) {
+                                  characters += sqlite3_column_int64(stmt, 1);
+                                  if (kept == 0 || (kept < maxHistorySteps &&
+                                                    characters <= maxHistoryCharacters)) {
+                                      ++kept;
+                                      oldestKept = sqlite3_column_int64(stmt, 0);
+                                  } else {
+                                      characters = maxHistoryCharacters + 1; // none older
+                                  }
+                              });
+    return measured && run("DELETE FROM history WHERE step < ?1", [oldestKept](sqlite3_stmt *stmt) {
+               return sqlite3_bind_int64(stmt, 1, oldestKept) == SQLITE_OK;
+           });
+}
+
+std::optional<HistoryStep> SettingsStore::historyStep(bool toUndo)
+{
+    m_failure = Failure::None;
+    if (!hasHistory())
+        return std::nullopt;
+    std::optional<HistoryStep> found;
+    bool whole = true;
+    const bool read = run(toUndo ? "SELECT step, label, at, removed, inserted, dropped FROM history"
+                                   " WHERE NOT undone ORDER BY step DESC LIMIT 1"
+                                 : "SELECT step, label, at, removed, inserted, dropped FROM history"
+                                   " WHERE undone ORDER BY step LIMIT 1",
+                          {}, [&](sqlite3_stmt *stmt) {
+                              HistoryStep step;
+                              step.id = sqlite3_column_int64(stmt, 0);
+                              step.label = columnText(stmt, 1);
+                              step.at = sqlite3_column_int(stmt, 2);
+                              const auto removed =
+                                  notesFromBlob(sqlite3_column_blob(stmt, 3),
+                                                sqlite3_column_bytes(stmt, 3));
+                              const auto inserted =
+                                  notesFromBlob(sqlite3_column_blob(stmt, 4),
+                                                sqlite3_column_bytes(stmt, 4));
+                              if (sqlite3_column_type(stmt, 5) != SQLITE_NULL)
+                                  step.droppedText = columnText(stmt, 5);
+                              whole = removed && inserted;
+                              step.removed = removed.value_or(QList<Note>());
+                              step.inserted = inserted.value_or(QList<Note>());
+                              found = step;
+                          });
+    if (read && !whole) {
+        m_failure = Failure::Damage;
+        m_errorReason = tr("the store is damaged");
+        return std::nullopt;
+    }
+    return read ? found : std::nullopt;
+}
+
+bool SettingsStore::markHistoryStep(qint64 id, bool undone)
+{
+    return run("UPDATE history SET undone = ?2 WHERE step = ?1", [&](sqlite3_stmt *stmt) {
+        return sqlite3_bind_int64(stmt, 1, id) == SQLITE_OK &&
+               sqlite3_bind_int(stmt, 2, undone) == SQLITE_OK;
+    });
+}
+
+std::optional<std::pair<QString, QString>> SettingsStore::historyLabels()
+{
+    m_failure = Failure::None;
+    std::pair<QString, QString> labels;
+    if (!hasHistory())
+        return m_failure == Failure::None || m_failure == Failure::Busy
+                   ? std::optional(labels)
+                   : std::nullopt;
+    const bool read =
+        run("SELECT label FROM history WHERE NOT undone ORDER BY step DESC LIMIT 1", {},
+            [&](sqlite3_stmt *stmt) { labels.first = columnText(stmt, 0); }) &&
+        run("SELECT label FROM history WHERE undone ORDER BY step LIMIT 1", {},
+            [&](sqlite3_stmt *stmt) { labels.second = columnText(stmt, 0); });
+    return read ? std::optional(labels) : std::nullopt;
+}
+
+bool SettingsStore::beginSavepoint()
+{
+    return run("SAVEPOINT history", {});
+}
+
+void SettingsStore::rollBackSavepoint()
+{
+    sqlite3_exec(m_db, "ROLLBACK TO history; RELEASE history", nullptr, nullptr, nullptr);
 }

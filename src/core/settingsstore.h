@@ -2,6 +2,7 @@
 // section and key, kept in one SQLite database.
 #pragma once
 
+#include "core/historystep.h"
 #include "core/storedlayout.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,24 @@ public:
     bool commit();
     void rollback();
 
+    // The undo history lives in a table of its own beside the settings,
+    // whose rows it never changes. Appending drops the steps undone, and
+    // keeps the newest maxHistorySteps within maxHistoryCharacters (the
+    // newest step whatever its size). In a write transaction.
+    static constexpr int maxHistorySteps = 100;
+    static constexpr qint64 maxHistoryCharacters = 32 << 20;
+    bool appendHistory(const QList<HistoryStep> &steps);
+    // The step an undo takes back (the newest done) or a redo does again
+    // (the oldest undone); nothing when there is none, or when the read
+    // failed (failure()).
+    std::optional<HistoryStep> historyStep(bool toUndo);
+    bool markHistoryStep(qint64 id, bool undone);
+    // The labels of those two steps, empty when there is none; read without
+    // the notes they hold.
+    std::optional<std::pair<QString, QString>> historyLabels();
+    bool beginSavepoint();
+    void rollBackSavepoint();
+
 private:
     enum class Check { Sound, Damaged, Failed };
     enum Statement {
@@ -117,6 +136,9 @@ private:
     bool step(Statement which);
     void walk(const char *sql, const std::function<void(qint64, sqlite3_stmt *)> &row,
               const std::function<void(qint64)> &lost);
+    bool hasHistory();
+    bool run(const char *sql, const std::function<bool(sqlite3_stmt *)> &bind,
+             const std::function<void(sqlite3_stmt *)> &row = {});
     bool write(const QString &section, const QString &key, const QString &value);
     bool remove(const QString &section, const QString &key);
     static int waitWhileBusy(void *store, int attempts);

@@ -108,6 +108,14 @@ void MainWindow::createActions()
     m_copyAction = createAction(tr("Copy note to clipboard"), &MainWindow::copyNoteToClipboard,
                                 Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     m_searchAction = createAction(tr("Search"), &MainWindow::search);
+    // The text box keeps Ctrl+Z and Ctrl+Shift+Z for its typing: the notes'
+    // own undo takes Alt as well, whatever has the focus.
+    m_undoAction =
+        createAction(tr("Undo"), &MainWindow::undoStep, Qt::CTRL | Qt::ALT | Qt::Key_Z);
+    m_redoAction = createAction(tr("Redo"), &MainWindow::redoStep,
+                                Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Z);
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
     createAction(tr("Find"), &MainWindow::focusSearchField, QKeySequence::Find);
     createAction(tr("Rename"), &MainWindow::renamePickedNote, Qt::Key_F2);
 }
@@ -258,6 +266,17 @@ void MainWindow::followSession()
                 }
             });
     connect(&m_session, &Session::notesRead, this, &MainWindow::takeNotes);
+    connect(&m_session, &Session::historyMoved, this, &MainWindow::takeHistoryStep);
+    connect(&m_session, &Session::historyChanged, this,
+            [this](const QString &undoLabel, const QString &redoLabel) {
+                m_undoAction->setEnabled(!undoLabel.isEmpty());
+                m_undoAction->setToolTip(tr("Undo: %1").arg(undoLabel));
+                m_redoAction->setEnabled(!redoLabel.isEmpty());
+                m_redoAction->setToolTip(tr("Redo: %1").arg(redoLabel));
+            });
+    connect(&m_session, &Session::historyFailed, this, [this](const QString &reason) {
+        m_statusLine->showMessage(tr("Undo history not saved: %1").arg(reason));
+    });
     connect(&m_session, &Session::storeReplaced, this, [this](const QString &message) {
         m_statusLine->showMessage(message);
         m_desktop.showMessage(
@@ -294,18 +313,18 @@ Session::State MainWindow::currentState() const
             float(m_noteText->font().pointSizeF())};
 }
 
-void MainWindow::writeChanges()
+void MainWindow::writeChanges(const QString &step)
 {
     // The session writes on its own thread: the window hands over the
     // notes it shares and goes on.
-    m_session.write(currentState());
+    m_session.write(currentState(), step);
 }
 
 bool MainWindow::mayChangeNotes() const
 {
     // Until the notes are read, nothing could be written; the status line
-    // says why.
-    return m_notesRead;
+    // says why. An undo under way changes them next.
+    return m_notesRead && !m_historyPending;
 }
 
 void MainWindow::writeSettings()
@@ -369,10 +388,83 @@ void MainWindow::present(const NoteCommands::Outcome &outcome)
         m_titleList->clear();
         break;
     }
-    if (outcome.status)
+    if (outcome.changed) {
+        writeChanges(outcome.step);
+        m_statusLine->showMessage(outcome.step, m_undoAction);
+    } else if (outcome.status) {
         m_statusLine->showMessage(*outcome.status);
-    if (outcome.changed)
-        writeChanges();
+    }
+}
+
+void MainWindow::undoStep()
+{
+    if (mayChangeNotes() && m_undoAction->isEnabled()) {
+        m_historyPending = true;
+        m_session.undo();
+    }
+}
+
+void MainWindow::redoStep()
+{
+    if (mayChangeNotes() && m_redoAction->isEnabled()) {
+        m_historyPending = true;
+        m_session.redo();
+    }
+}
+
+void MainWindow::takeHistoryStep(const HistoryStep &step, bool undone, Session::Refusal refusal,
+                                 const QString &reason)
+{
+    m_historyPending = false;
+    switch (refusal) {
+    case Session::Refusal::None:
+        break;
+    case Session::Refusal::NothingToMove:
+        return;
+    case Session::Refusal::OverLimit:
+        m_commands.tellLimit();
+        return;
+    case Session::Refusal::NotSaved:
+        m_statusLine->showMessage(tr("Nothing can be undone or redone while changes are not saved."));
+        return;
+    case Session::Refusal::Failed:
+        m_statusLine->showMessage(tr("The undo history could not be used: %1").arg(reason));
+        return;
+    }
+    const NoteCommands::Outcome outcome = m_commands.applyHistory(step, undone);
+    present(outcome);
+    showCountLine();
+    {
+        const QSignalBlocker quiet(m_titleList);
+        m_titleList->setCurrentRow(outcome.row);
+    }
+    // A dropped edit comes back into the box; otherwise the restored note
+    // shows, unless the box holds text typed and not kept yet.
+    if (step.droppedText && undone)
+        showInBox(m_commands.noteAt(outcome.row), *step.droppedText);
+    else if (m_noteText->toPlainText() == m_shownText || m_noteText->toPlainText().isEmpty())
+        showInBox(m_commands.noteAt(outcome.row), m_commands.bodyAt(outcome.row));
+    m_statusLine->showMessage(*outcome.status, undone ? m_redoAction : m_undoAction);
+}
+
+void MainWindow::showInBox(int note, const QString &text)
+{
+    m_noteText->setNoteText(text);
+    m_shownNote = note;
+    m_shownText = note >= 0 ? m_notebook.at(note).body : QString();
+}
+
+void MainWindow::keepDroppedEdit()
+{
+    const QString typed = m_noteText->toPlainText();
+    if (!m_notesRead || typed.isEmpty() || typed == m_shownText)
+        return;
+    const QString label = m_shownNote >= 0
+                              ? tr("Dropped the text typed for \"%1\".")
+                                    .arg(m_notebook.title(m_shownNote))
+                              : tr("Dropped the text typed in the box.");
+    m_session.dropEdit(m_shownNote, typed, label);
+    m_statusLine->showMessage(label, m_undoAction);
 }
 
 void MainWindow::showCountLine()
@@ -388,8 +480,9 @@ int MainWindow::pickedRow() const
 
 void MainWindow::showPickedNote()
 {
-    // Unsaved edits in the box give way without a question.
-    m_noteText->setNoteText(m_commands.bodyAt(pickedRow()));
+    // Unsaved edits in the box give way, kept in the undo history.
+    keepDroppedEdit();
+    showInBox(m_commands.noteAt(pickedRow()), m_commands.bodyAt(pickedRow()));
 }
 
 void MainWindow::renamePickedNote()
@@ -425,14 +518,22 @@ void MainWindow::flushAll()
 
 void MainWindow::clearNoteText()
 {
-    m_noteText->setPlainText(QString());
+    keepDroppedEdit();
+    showInBox(-1, QString());
     showCountLine();
 }
 
 void MainWindow::updateNote()
 {
-    if (mayChangeNotes())
-        present(m_commands.updateNote(pickedRow(), m_noteText->toPlainText()));
+    if (mayChangeNotes()) {
+        const NoteCommands::Outcome outcome =
+            m_commands.updateNote(pickedRow(), m_noteText->toPlainText());
+        present(outcome);
+        if (outcome.changed) {
+            m_shownNote = m_commands.noteAt(pickedRow());
+            m_shownText = m_noteText->toPlainText();
+        }
+    }
     showCountLine();
 }
 
@@ -445,8 +546,14 @@ void MainWindow::deleteNote()
 
 void MainWindow::addNote()
 {
-    if (mayChangeNotes())
-        present(m_commands.addNote(m_noteText->toPlainText()));
+    if (mayChangeNotes()) {
+        const NoteCommands::Outcome outcome = m_commands.addNote(m_noteText->toPlainText());
+        present(outcome);
+        if (outcome.changed) {
+            m_shownNote = m_notebook.count() - 1;
+            m_shownText = m_noteText->toPlainText();
+        }
+    }
     showCountLine();
 }
 

@@ -76,6 +76,8 @@ private slots:
     void focusSearchField();
     void showPickedNote();
     void renamePickedNote();
+    void undoStep();
+    void redoStep();
 
 private:
     QAction *createAction(const QString &text, void (MainWindow::*slot)(),
@@ -91,7 +93,11 @@ private:
     void followSession();
     void writeSettings();
     Session::State currentState() const;
-    void writeChanges();
+    void writeChanges(const QString &step = QString());
+    void takeHistoryStep(const HistoryStep &step, bool undone, Session::Refusal refusal,
+                         const QString &reason);
+    void showInBox(int note, const QString &text);
+    void keepDroppedEdit();
     bool mayChangeNotes() const;
     void tellLater(const QString &problem);
     void endSession();
@@ -128,6 +134,8 @@ private:
     QAction *m_pasteAction = nullptr;
     QAction *m_copyAction = nullptr;
     QAction *m_searchAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
 
     std::array<PictureButton *, 7> m_toolButtons{};
     std::array<PictureButton *, 6> m_noteButtons{};
@@ -141,6 +149,11 @@ private:
     FontSizeMenu *m_noteTextSizes = nullptr;
     std::unique_ptr<AboutDialog> m_about;
 
+    // What the box was last filled with, and for which note (-1: none):
+    // text that differs from it was typed and is not kept yet.
+    QString m_shownText;
+    int m_shownNote = -1;
+    bool m_historyPending = false; // an undo or a redo asked, not answered yet
     bool m_saving = false;
     bool m_ended = false;
     bool m_frameKnown = false;

@@ -1,16 +1,31 @@
 // The line at the bottom of the window.
 #include "ui/statusline.h"
 
-StatusLine::StatusLine(QWidget *parent) : QLabel(parent)
+#include <QAction>
+#include <QPushButton>
+
+StatusLine::StatusLine(QWidget *parent) : QLabel(parent), m_offer(new QPushButton(this))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setTextFormat(Qt::PlainText);
+    m_offer->setObjectName(QStringLiteral("offer"));
+    m_offer->setFlat(true);
+    m_offer->setFocusPolicy(Qt::NoFocus);
+    m_offer->setCursor(Qt::PointingHandCursor);
+    m_offer->setStyleSheet(QStringLiteral("color: palette(link); text-decoration: underline;"
+                                          "border: none; padding: 0 2px;"));
+    m_offer->hide();
+    connect(m_offer, &QPushButton::clicked, this, [this] {
+        if (m_offered)
+            m_offered->trigger();
+    });
 }
 
-void StatusLine::showMessage(const QString &text)
+void StatusLine::showMessage(const QString &text, QAction *offer)
 {
     m_message = text;
+    m_offered = offer;
     refresh();
 }
 
@@ -23,7 +38,12 @@ void StatusLine::setWarning(const QString &text)
 void StatusLine::liftWarning(const QString &message)
 {
     m_warning.clear();
-    m_message = message;
+    showMessage(message);
+}
+
+void StatusLine::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
     refresh();
 }
 
@@ -31,6 +51,20 @@ void StatusLine::refresh()
 {
     setText(hasWarning() ? m_warning : m_message);
     // The line is narrow: the whole text is a hover away.
-    setToolTip(hasWarning() ? m_warning : QString());
-    setStyleSheet(hasWarning() ? QStringLiteral("color: #b00000;") : QString());
+    setToolTip(hasWarning() ? m_warning : m_message);
+    setStyleSheet(hasWarning() ? QStringLiteral("QLabel { color: #b00000; }") : QString());
+    const bool offering = m_offered && !hasWarning();
+    m_offer->setVisible(offering);
+    if (!offering) {
+        setContentsMargins(0, 0, 0, 0);
+        return;
+    }
+    m_offer->setText(m_offered->text());
+    m_offer->setToolTip(m_offered->toolTip());
+    m_offer->setAccessibleName(m_offered->toolTip());
+    m_offer->setAccessibleDescription(
+        tr("Shortcut: %1").arg(m_offered->shortcut().toString(QKeySequence::NativeText)));
+    m_offer->adjustSize();
+    m_offer->setGeometry(width() - m_offer->width() - 2, 1, m_offer->width(), height() - 2);
+    setContentsMargins(0, 0, m_offer->width(), 0);
 }
