@@ -72,12 +72,19 @@ SingleInstance::~SingleInstance()
 
 SingleInstance::Start SingleInstance::acquire()
 {
-    // The store's own open says what is wrong with a folder that cannot be made.
-    makePrivateFolder(QFileInfo(m_lockPath).absolutePath());
-    m_lockFd =
-        ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_lockFd < 0)
-        return Start::Run; // no lock can be had here: the store reports its own trouble
+    const QString folderProblem = makePrivateFolder(QFileInfo(m_lockPath).absolutePath());
+    const QByteArray lockFile = QFile::encodeName(m_lockPath);
+    m_lockFd = ::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int openError = errno;
+    // A lock file made before the folder became read-only still locks.
+    if (m_lockFd < 0 && (openError == EACCES || openError == EROFS))
+        m_lockFd = ::open(lockFile.constData(), O_RDONLY | O_CLOEXEC);
+    if (m_lockFd < 0) {
+        const QString reason = folderProblem.isEmpty() ? qt_error_string(openError) : folderProblem;
+        return refuse(tr("Quillbox cannot open its lock file %1 (%2). Make sure that file can be "
+                         "created and written, then start Quillbox again.")
+                          .arg(m_lockPath, reason));
+    }
 
     const QDeadlineTimer patience(patienceMs);
     while (!patience.hasExpired()) {
@@ -85,8 +92,14 @@ SingleInstance::Start SingleInstance::acquire()
             listen();
             return Start::Run;
         }
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return Start::Run;
+        const int lockError = errno;
+        if (lockError == EINTR)
+            continue;
+        if (lockError != EWOULDBLOCK)
+            return refuse(tr("Quillbox cannot lock its lock file %1 (%2). That drive may not "
+                             "offer file locks; keep the notes on a local drive (set "
+                             "XDG_CONFIG_HOME to a folder there), then start Quillbox again.")
+                              .arg(m_lockPath, qt_error_string(lockError)));
         switch (askRunningCopy(int(std::max<qint64>(patience.remainingTime(), 1)))) {
         case comesForward:
             return Start::HandedOver;
@@ -103,6 +116,14 @@ SingleInstance::Start SingleInstance::acquire()
         }
     }
     return Start::NoAnswer;
+}
+
+SingleInstance::Start SingleInstance::refuse(const QString &problem)
+{
+    m_problem = problem + u'\n' +
+                tr("Without the lock a second Quillbox could overwrite the notes, so this one "
+                   "does not start.");
+    return Start::Refused;
 }
 
 void SingleInstance::listen()

@@ -7,7 +7,8 @@
 
 // A later start that finds the running copy closing (saving, perhaps asking
 // Retry or Cancel) waits for it to end and then runs itself. The lock goes
-// with the process, so a crash never leaves a stale one.
+// with the process, so a crash never leaves a stale one. Without the lock
+// nothing runs: two copies would overwrite each other's notes.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -16,13 +17,17 @@ public:
     enum class Start {
         Run,        // this process is the running copy now
         HandedOver, // the running copy was asked to come forward
-        NoAnswer    // a copy holds the lock but did not answer
+        NoAnswer,   // a copy holds the lock but did not answer
+        Refused     // the lock cannot be had here; problem() says why
     };
+    Q_ENUM(Start)
 
     explicit SingleInstance(const QString &storePath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
     Start acquire();
+    // Why the last acquire() was refused, in words a user can act on.
+    QString problem() const { return m_problem; }
     // From now on later starts wait for this process to end.
     void setClosing() { m_closing = true; }
 
@@ -30,6 +35,7 @@ signals:
     void raiseRequested();
 
 private:
+    Start refuse(const QString &problem);
     void listen();
     void answerPeers();
     // The running copy's answer: 'r' (it comes forward), 'c' (it is
@@ -38,6 +44,7 @@ private:
 
     QString m_lockPath;
     QByteArray m_socketName; // in the abstract namespace
+    QString m_problem;
     int m_lockFd = -1;
     int m_serverFd = -1;
     bool m_closing = false;
