@@ -52,6 +52,18 @@ bool isOwnUser(int fd)
            credentials.uid == ::getuid();
 }
 
+// Returns once the other end of fd has closed it (or fd fails).
+void waitForHangUp(int fd)
+{
+    for (;;) {
+        pollfd wait{fd, POLLIN, 0};
+        char ignored = 0;
+        const ssize_t got = ::poll(&wait, 1, -1) < 0 ? -1 : ::recv(fd, &ignored, 1, 0);
+        if (got == 0 || (got < 0 && errno != EINTR))
+            return;
+    }
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &storePath, QObject *parent)
@@ -68,6 +80,9 @@ SingleInstance::~SingleInstance()
         ::close(m_serverFd);
     if (m_lockFd >= 0)
         ::close(m_lockFd);
+    // After the lock: a waiting start that wakes finds it free.
+    for (const int peer : m_waitingPeers)
+        ::close(peer);
 }
 
 SingleInstance::Start SingleInstance::acquire()
@@ -86,7 +101,7 @@ SingleInstance::Start SingleInstance::acquire()
                           .arg(m_lockPath, reason));
     }
 
-    const QDeadlineTimer patience(patienceMs);
+    QDeadlineTimer patience(patienceMs);
     while (!patience.hasExpired()) {
         if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
             listen();
@@ -104,12 +119,11 @@ SingleInstance::Start SingleInstance::acquire()
         case comesForward:
             return Start::HandedOver;
         case isClosing:
-            while (::flock(m_lockFd, LOCK_EX) != 0) {
-                if (errno != EINTR)
-                    return Start::NoAnswer;
-            }
-            listen();
-            return Start::Run;
+            // It has ended: the lock is free, or another start that waited
+            // took it and answers soon. The pause below keeps a copy that
+            // hangs up at once from being asked in a tight loop.
+            patience.setRemainingTime(patienceMs);
+            [[fallthrough]];
         default:
             // Still starting and not listening yet, or busy.
             QThread::msleep(100);
@@ -149,13 +163,18 @@ void SingleInstance::answerPeers()
         const int peer = ::accept4(m_serverFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (peer < 0)
             return;
-        if (isOwnUser(peer)) {
-            const char answer = m_closing ? isClosing : comesForward;
-            [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);
-            if (!m_closing)
-                emit raiseRequested();
+        if (!isOwnUser(peer)) {
+            ::close(peer);
+            continue;
         }
-        ::close(peer);
+        const char answer = m_closing ? isClosing : comesForward;
+        [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);
+        emit raiseRequested();
+        // Kept open until this copy ends: the hang-up tells the waiting start.
+        if (m_closing)
+            m_waitingPeers.push_back(peer);
+        else
+            ::close(peer);
     }
 }
 
@@ -172,6 +191,10 @@ char SingleInstance::askRunningCopy(int timeoutMs) const
         pollfd wait{fd, POLLIN, 0};
         if (::poll(&wait, 1, timeoutMs) == 1 && ::recv(fd, &answer, 1, 0) != 1)
             answer = 0;
+        // A closing copy keeps this connection until it ends, however long
+        // its user takes over the Retry or Cancel box.
+        if (answer == isClosing)
+            waitForHangUp(fd);
     }
     ::close(fd);
     return answer;

@@ -37,7 +37,8 @@ public:
     explicit MainWindow(const QString &storePath, Desktop *desktop = nullptr);
     ~MainWindow() override;
 
-    // Back from the task bar and to the front, maximised if it was.
+    // Back from the task bar and to the front, maximised if it was, with
+    // any box that holds it.
     void bringToFront();
 
 signals:
