@@ -116,6 +116,9 @@ int main(int argc, char *argv[])
                                          "Close it, or end it if it hangs, and start Quillbox "
                                          "again."));
         return 1;
+    case SingleInstance::Start::Refused:
+        QMessageBox::warning(nullptr, QStringLiteral("quillbox"), instance.problem());
+        return 1;
     }
 
     // Before the window: a signal during the start closes the window once

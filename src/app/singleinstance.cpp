@@ -52,6 +52,18 @@ bool isOwnUser(int fd)
            credentials.uid == ::getuid();
 }
 
+// Returns once the other end of fd has closed it (or fd fails).
+void waitForHangUp(int fd)
+{
+    for (;;) {
+        pollfd wait{fd, POLLIN, 0};
+        char ignored = 0;
+        const ssize_t got = ::poll(&wait, 1, -1) < 0 ? -1 : ::recv(fd, &ignored, 1, 0);
+        if (got == 0 || (got < 0 && errno != EINTR))
+            return;
+    }
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &storePath, QObject *parent)
@@ -68,41 +80,64 @@ SingleInstance::~SingleInstance()
         ::close(m_serverFd);
     if (m_lockFd >= 0)
         ::close(m_lockFd);
+    // After the lock: a waiting start that wakes finds it free.
+    for (const int peer : m_waitingPeers)
+        ::close(peer);
 }
 
 SingleInstance::Start SingleInstance::acquire()
 {
-    // The store's own open says what is wrong with a folder that cannot be made.
-    makePrivateFolder(QFileInfo(m_lockPath).absolutePath());
-    m_lockFd =
-        ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_lockFd < 0)
-        return Start::Run; // no lock can be had here: the store reports its own trouble
+    const QString folderProblem = makePrivateFolder(QFileInfo(m_lockPath).absolutePath());
+    const QByteArray lockFile = QFile::encodeName(m_lockPath);
+    m_lockFd = ::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int openError = errno;
+    // A lock file made before the folder became read-only still locks.
+    if (m_lockFd < 0 && (openError == EACCES || openError == EROFS))
+        m_lockFd = ::open(lockFile.constData(), O_RDONLY | O_CLOEXEC);
+    if (m_lockFd < 0) {
+        const QString reason = folderProblem.isEmpty() ? qt_error_string(openError) : folderProblem;
+        return refuse(tr("Quillbox cannot open its lock file %1 (%2). Make sure that file can be "
+                         "created and written, then start Quillbox again.")
+                          .arg(m_lockPath, reason));
+    }
 
-    const QDeadlineTimer patience(patienceMs);
+    QDeadlineTimer patience(patienceMs);
     while (!patience.hasExpired()) {
         if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
             listen();
             return Start::Run;
         }
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return Start::Run;
+        const int lockError = errno;
+        if (lockError == EINTR)
+            continue;
+        if (lockError != EWOULDBLOCK)
+            return refuse(tr("Quillbox cannot lock its lock file %1 (%2). That drive may not "
+                             "offer file locks; keep the notes on a local drive (set "
+                             "XDG_CONFIG_HOME to a folder there), then start Quillbox again.")
+                              .arg(m_lockPath, qt_error_string(lockError)));
         switch (askRunningCopy(int(std::max<qint64>(patience.remainingTime(), 1)))) {
         case comesForward:
             return Start::HandedOver;
         case isClosing:
-            while (::flock(m_lockFd, LOCK_EX) != 0) {
-                if (errno != EINTR)
-                    return Start::NoAnswer;
-            }
-            listen();
-            return Start::Run;
+            // It has ended: the lock is free, or another start that waited
+            // took it and answers soon. The pause below keeps a copy that
+            // hangs up at once from being asked in a tight loop.
+            patience.setRemainingTime(patienceMs);
+            [[fallthrough]];
         default:
             // Still starting and not listening yet, or busy.
             QThread::msleep(100);
         }
     }
     return Start::NoAnswer;
+}
+
+SingleInstance::Start SingleInstance::refuse(const QString &problem)
+{
+    m_problem = problem + u'\n' +
+                tr("Without the lock a second Quillbox could overwrite the notes, so this one "
+                   "does not start.");
+    return Start::Refused;
 }
 
 void SingleInstance::listen()
@@ -128,13 +163,18 @@ void SingleInstance::answerPeers()
         const int peer = ::accept4(m_serverFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (peer < 0)
             return;
-        if (isOwnUser(peer)) {
-            const char answer = m_closing ? isClosing : comesForward;
-            [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);
-            if (!m_closing)
-                emit raiseRequested();
+        if (!isOwnUser(peer)) {
+            ::close(peer);
+            continue;
         }
-        ::close(peer);
+        const char answer = m_closing ? isClosing : comesForward;
+        [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);
+        emit raiseRequested();
+        // Kept open until this copy ends: the hang-up tells the waiting start.
+        if (m_closing)
+            m_waitingPeers.push_back(peer);
+        else
+            ::close(peer);
     }
 }
 
@@ -151,6 +191,10 @@ char SingleInstance::askRunningCopy(int timeoutMs) const
         pollfd wait{fd, POLLIN, 0};
         if (::poll(&wait, 1, timeoutMs) == 1 && ::recv(fd, &answer, 1, 0) != 1)
             answer = 0;
+        // A closing copy keeps this connection until it ends, however long
+        // its user takes over the Retry or Cancel box.
+        if (answer == isClosing)
+            waitForHangUp(fd);
     }
     ::close(fd);
     return answer;

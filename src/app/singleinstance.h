@@ -5,9 +5,13 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 // A later start that finds the running copy closing (saving, perhaps asking
-// Retry or Cancel) waits for it to end and then runs itself. The lock goes
-// with the process, so a crash never leaves a stale one.
+// Retry or Cancel) waits for it to end; then one waiting start runs and the
+// others hand over to it. The lock goes with the process, so a crash never
+// leaves a stale one. Without the lock nothing runs: two copies would
+// overwrite each other's notes.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -16,29 +20,40 @@ public:
     enum class Start {
         Run,        // this process is the running copy now
         HandedOver, // the running copy was asked to come forward
-        NoAnswer    // a copy holds the lock but did not answer
+        NoAnswer,   // a copy holds the lock but did not answer
+        Refused     // the lock cannot be had here; problem() says why
     };
+    Q_ENUM(Start)
 
     explicit SingleInstance(const QString &storePath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
     Start acquire();
+    // Why the last acquire() was refused, in words a user can act on.
+    QString problem() const { return m_problem; }
     // From now on later starts wait for this process to end.
     void setClosing() { m_closing = true; }
 
 signals:
+    // A later start asked: come forward, or while closing, show what holds
+    // the program (its open box).
     void raiseRequested();
 
 private:
+    Start refuse(const QString &problem);
     void listen();
     void answerPeers();
-    // The running copy's answer: 'r' (it comes forward), 'c' (it is
-    // closing), or 0 when none came.
+    // The running copy's answer: 'r' (it comes forward), 'c' (it was
+    // closing, and has ended now), or 0 when none came.
     char askRunningCopy(int timeoutMs) const;
 
     QString m_lockPath;
     QByteArray m_socketName; // in the abstract namespace
+    QString m_problem;
     int m_lockFd = -1;
     int m_serverFd = -1;
+    // Later starts waiting for this closing copy to end: each sees its
+    // connection close when the process ends, and so knows to try again.
+    std::vector<int> m_waitingPeers;
     bool m_closing = false;
 };

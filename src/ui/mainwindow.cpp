@@ -13,6 +13,7 @@
 #include "ui/windowframe.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
@@ -357,6 +358,12 @@ void MainWindow::bringToFront()
     show();
     raise();
     activateWindow();
+    // A box that holds the window (the exit save's Retry or Cancel, say) is
+    // what the user has to answer: it comes forward too, with the keyboard.
+    if (QWidget *box = QApplication::activeModalWidget(); box && box != this) {
+        box->raise();
+        box->activateWindow();
+    }
 }
 
 // ---------------------------------------------------------------- commands

@@ -37,8 +37,8 @@ public:
     explicit MainWindow(Session &session, Desktop *desktop = nullptr);
     ~MainWindow() override;
 
-    // Back from the task bar and to the front, maximised if it was, with a
-    // box it shows in front of it.
+    // Back from the task bar and to the front, maximised if it was, with
+    // any box that holds it.
     void bringToFront();
     // The notes and font sizes read from the store.
     void takeNotes(const Session::Opening &opening);
