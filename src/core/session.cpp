@@ -512,6 +512,15 @@ void Session::moveHistory(bool undo)
         failed ? answer({}, Refusal::Failed, reason) : answer({}, Refusal::NothingToMove);
         return;
     }
+    // The step applies only to the notes it left: another program (or an
+    // earlier version) may have changed them since.
+    const QList<Note> &left = undo ? step->inserted : step->removed;
+    if (!step->droppedText && (step->at < 0 || step->at + left.size() > m_given.notes.size() ||
+                               m_given.notes.mid(step->at, left.size()) != left)) {
+        m_store.rollback();
+        answer({}, Refusal::Failed, tr("the notes have changed since"));
+        return;
+    }
     const QList<Note> notes = undo ? step->undone(m_given.notes) : step->redone(m_given.notes);
     if (notes.size() > Notebook::maxNotes) {
         m_store.rollback();

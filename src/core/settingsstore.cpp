@@ -766,7 +766,8 @@ bool SettingsStore::hasHistory()
            found;
 }
 
-bool SettingsStore::appendHistory(const QList<HistoryStep> &steps)
+bool SettingsStore::appendHistory(const QList<HistoryStep> &steps, int maxSteps,
+                                  qint64 maxCharacters)
 {
     if (!run("CREATE TABLE IF NOT EXISTS history (\n"
              "    step     INTEGER PRIMARY KEY,\n"
@@ -784,7 +785,8 @@ bool SettingsStore::appendHistory(const QList<HistoryStep> &steps)
     for (const HistoryStep &step : steps) {
         const QByteArray removed = notesBlob(step.removed), inserted = notesBlob(step.inserted);
         const auto bind = [&](sqlite3_stmt *stmt) {
-            return bindText(stmt, 1, step.label) && sqlite3_bind_int(stmt, 2, step.at) == SQLITE_OK &&
+            return bindText(stmt, 1, step.label) &&
+                   sqlite3_bind_int(stmt, 2, step.at) == SQLITE_OK &&
                    sqlite3_bind_blob(stmt, 3, removed.constData(), int(removed.size()),
                                      SQLITE_STATIC) == SQLITE_OK &&
                    sqlite3_bind_blob(stmt, 4, inserted.constData(), int(inserted.size()),
@@ -800,17 +802,16 @@ bool SettingsStore::appendHistory(const QList<HistoryStep> &steps)
     }
     // The oldest steps go past the bound, counted from the newest.
     qint64 kept = 0, characters = 0, oldestKept = 0;
-    const bool measured = run("SELECT step, size FROM history ORDER BY step DESC", {},
-                              [&](sqlite3_stmt *stmt) {
-                                  characters += sqlite3_column_int64(stmt, 1);
-                                  if (kept == 0 || (kept < maxHistorySteps &&
-                                                    characters <= maxHistoryCharacters)) {
-                                      ++kept;
-                                      oldestKept = sqlite3_column_int64(stmt, 0);
-                                  } else {
-                                      characters = maxHistoryCharacters + 1; // none older
-                                  }
-                              });
+    const bool measured =
+        run("SELECT step, size FROM history ORDER BY step DESC", {}, [&](sqlite3_stmt *stmt) {
+            characters += sqlite3_column_int64(stmt, 1);
+            if (kept == 0 || (kept < maxSteps && characters <= maxCharacters)) {
+                ++kept;
+                oldestKept = sqlite3_column_int64(stmt, 0);
+            } else {
+                characters = maxCharacters + 1; // none older
+            }
+        });
     return measured && run("DELETE FROM history WHERE step < ?1", [oldestKept](sqlite3_stmt *stmt) {
                return sqlite3_bind_int64(stmt, 1, oldestKept) == SQLITE_OK;
            });
@@ -823,28 +824,27 @@ std::optional<HistoryStep> SettingsStore::historyStep(bool toUndo)
         return std::nullopt;
     std::optional<HistoryStep> found;
     bool whole = true;
-    const bool read = run(toUndo ? "SELECT step, label, at, removed, inserted, dropped FROM history"
-                                   " WHERE NOT undone ORDER BY step DESC LIMIT 1"
-                                 : "SELECT step, label, at, removed, inserted, dropped FROM history"
-                                   " WHERE undone ORDER BY step LIMIT 1",
-                          {}, [&](sqlite3_stmt *stmt) {
-                              HistoryStep step;
-                              step.id = sqlite3_column_int64(stmt, 0);
-                              step.label = columnText(stmt, 1);
-                              step.at = sqlite3_column_int(stmt, 2);
-                              const auto removed =
-                                  notesFromBlob(sqlite3_column_blob(stmt, 3),
-                                                sqlite3_column_bytes(stmt, 3));
-                              const auto inserted =
-                                  notesFromBlob(sqlite3_column_blob(stmt, 4),
-                                                sqlite3_column_bytes(stmt, 4));
-                              if (sqlite3_column_type(stmt, 5) != SQLITE_NULL)
-                                  step.droppedText = columnText(stmt, 5);
-                              whole = removed && inserted;
-                              step.removed = removed.value_or(QList<Note>());
-                              step.inserted = inserted.value_or(QList<Note>());
-                              found = step;
-                          });
+    const bool read =
+        run(toUndo ? "SELECT step, label, at, removed, inserted, dropped FROM history"
+                     " WHERE NOT undone ORDER BY step DESC LIMIT 1"
+                   : "SELECT step, label, at, removed, inserted, dropped FROM history"
+                     " WHERE undone ORDER BY step LIMIT 1",
+            {}, [&](sqlite3_stmt *stmt) {
+                HistoryStep step;
+                step.id = sqlite3_column_int64(stmt, 0);
+                step.label = columnText(stmt, 1);
+                step.at = sqlite3_column_int(stmt, 2);
+                const auto removed =
+                    notesFromBlob(sqlite3_column_blob(stmt, 3), sqlite3_column_bytes(stmt, 3));
+                const auto inserted =
+                    notesFromBlob(sqlite3_column_blob(stmt, 4), sqlite3_column_bytes(stmt, 4));
+                if (sqlite3_column_type(stmt, 5) != SQLITE_NULL)
+                    step.droppedText = columnText(stmt, 5);
+                whole = removed && inserted;
+                step.removed = removed.value_or(QList<Note>());
+                step.inserted = inserted.value_or(QList<Note>());
+                found = step;
+            });
     if (read && !whole) {
         m_failure = Failure::Damage;
         m_errorReason = tr("the store is damaged");
@@ -866,14 +866,12 @@ std::optional<std::pair<QString, QString>> SettingsStore::historyLabels()
     m_failure = Failure::None;
     std::pair<QString, QString> labels;
     if (!hasHistory())
-        return m_failure == Failure::None || m_failure == Failure::Busy
-                   ? std::optional(labels)
-                   : std::nullopt;
-    const bool read =
-        run("SELECT label FROM history WHERE NOT undone ORDER BY step DESC LIMIT 1", {},
-            [&](sqlite3_stmt *stmt) { labels.first = columnText(stmt, 0); }) &&
-        run("SELECT label FROM history WHERE undone ORDER BY step LIMIT 1", {},
-            [&](sqlite3_stmt *stmt) { labels.second = columnText(stmt, 0); });
+        return m_failure == Failure::None || m_failure == Failure::Busy ? std::optional(labels)
+                                                                        : std::nullopt;
+    const bool read = run("SELECT label FROM history WHERE NOT undone ORDER BY step DESC LIMIT 1",
+                          {}, [&](sqlite3_stmt *stmt) { labels.first = columnText(stmt, 0); }) &&
+                      run("SELECT label FROM history WHERE undone ORDER BY step LIMIT 1", {},
+                          [&](sqlite3_stmt *stmt) { labels.second = columnText(stmt, 0); });
     return read ? std::optional(labels) : std::nullopt;
 }
 

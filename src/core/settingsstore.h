@@ -99,7 +99,8 @@ public:
     // newest step whatever its size). In a write transaction.
     static constexpr int maxHistorySteps = 100;
     static constexpr qint64 maxHistoryCharacters = 32 << 20;
-    bool appendHistory(const QList<HistoryStep> &steps);
+    bool appendHistory(const QList<HistoryStep> &steps, int maxSteps = maxHistorySteps,
+                       qint64 maxCharacters = maxHistoryCharacters);
     // The step an undo takes back (the newest done) or a redo does again
     // (the oldest undone); nothing when there is none, or when the read
     // failed (failure()).

@@ -111,10 +111,9 @@ void MainWindow::createActions()
     m_searchAction = createAction(tr("Search"), &MainWindow::search);
     // The text box keeps Ctrl+Z and Ctrl+Shift+Z for its typing: the notes'
     // own undo takes Alt as well, whatever has the focus.
-    m_undoAction =
-        createAction(tr("Undo"), &MainWindow::undoStep, Qt::CTRL | Qt::ALT | Qt::Key_Z);
-    m_redoAction = createAction(tr("Redo"), &MainWindow::redoStep,
-                                Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Z);
+    m_undoAction = createAction(tr("Undo"), &MainWindow::undoStep, Qt::CTRL | Qt::ALT | Qt::Key_Z);
+    m_redoAction =
+        createAction(tr("Redo"), &MainWindow::redoStep, Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Z);
     m_undoAction->setEnabled(false);
     m_redoAction->setEnabled(false);
     createAction(tr("Find"), &MainWindow::focusSearchField, QKeySequence::Find);
@@ -397,10 +396,19 @@ void MainWindow::present(const NoteCommands::Outcome &outcome)
     }
     if (outcome.changed) {
         writeChanges(outcome.step);
-        m_statusLine->showMessage(outcome.step, m_undoAction);
+        offerUndo(outcome.step);
     } else if (outcome.status) {
         m_statusLine->showMessage(*outcome.status);
     }
+}
+
+void MainWindow::offerUndo(const QString &step)
+{
+    // The session undoes it after writing it, whenever the key comes.
+    m_undoAction->setEnabled(true);
+    m_undoAction->setToolTip(tr("Undo: %1").arg(step));
+    m_redoAction->setEnabled(false);
+    m_statusLine->showMessage(step, m_undoAction);
 }
 
 void MainWindow::undoStep()
@@ -432,7 +440,8 @@ void MainWindow::takeHistoryStep(const HistoryStep &step, bool undone, Session::
         m_commands.tellLimit();
         return;
     case Session::Refusal::NotSaved:
-        m_statusLine->showMessage(tr("Nothing can be undone or redone while changes are not saved."));
+        m_statusLine->showMessage(
+            tr("Nothing can be undone or redone while changes are not saved."));
         return;
     case Session::Refusal::Failed:
         m_statusLine->showMessage(tr("The undo history could not be used: %1").arg(reason));
@@ -466,12 +475,12 @@ void MainWindow::keepDroppedEdit()
     const QString typed = m_noteText->toPlainText();
     if (!m_notesRead || typed.isEmpty() || typed == m_shownText)
         return;
-    const QString label = m_shownNote >= 0
-                              ? tr("Dropped the text typed for \"%1\".")
-                                    .arg(m_notebook.title(m_shownNote))
-                              : tr("Dropped the text typed in the box.");
+    const QString label =
+        m_shownNote >= 0
+            ? tr("Dropped the text typed for \"%1\".").arg(m_notebook.title(m_shownNote))
+            : tr("Dropped the text typed in the box.");
     m_session.dropEdit(m_shownNote, typed, label);
-    m_statusLine->showMessage(label, m_undoAction);
+    offerUndo(label);
 }
 
 void MainWindow::showCountLine()

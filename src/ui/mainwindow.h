@@ -94,6 +94,7 @@ private:
     void writeSettings();
     Session::State currentState() const;
     void writeChanges(const QString &step = QString());
+    void offerUndo(const QString &step);
     void takeHistoryStep(const HistoryStep &step, bool undone, Session::Refusal refusal,
                          const QString &reason);
     void showInBox(int note, const QString &text);

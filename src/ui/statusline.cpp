@@ -26,6 +26,9 @@ void StatusLine::showMessage(const QString &text, QAction *offer)
 {
     m_message = text;
     m_offered = offer;
+    // The offer follows its action: what it would undo, whether it can.
+    if (offer)
+        connect(offer, &QAction::changed, this, &StatusLine::refresh, Qt::UniqueConnection);
     refresh();
 }
 
@@ -53,7 +56,7 @@ void StatusLine::refresh()
     // The line is narrow: the whole text is a hover away.
     setToolTip(hasWarning() ? m_warning : m_message);
     setStyleSheet(hasWarning() ? QStringLiteral("QLabel { color: #b00000; }") : QString());
-    const bool offering = m_offered && !hasWarning();
+    const bool offering = m_offered && m_offered->isEnabled() && !hasWarning();
     m_offer->setVisible(offering);
     if (!offering) {
         setContentsMargins(0, 0, 0, 0);

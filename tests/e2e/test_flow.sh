@@ -122,6 +122,17 @@ start_quillbox
 kill -INT "$QBX_PID" && expect_exit "$QBX_PID" 10 "SIGINT"
 check_notes Renamed "Second edited"
 
+step "run 9: a note deleted with its button, killed; the next start undoes the delete from the keyboard"
+start_quillbox
+click_row 1 && click_note_button $DELETE
+wait_until 1 gives stored "$(notes "Second edited")$RUNNING" || fail "the delete is not stored: $(stored)"
+kill -KILL "$QBX_PID" && wait "$QBX_PID" 2>/dev/null
+start_quillbox
+xdotool windowactivate "$QBX_WID" && wait_until 5 active_is "$QBX_WID" && press_key ctrl+alt+z
+wait_until 3 gives stored "$(notes Renamed "Second edited")$RUNNING" || fail "the undo is not stored: $(stored)"
+pass "the delete of the killed run undone after a restart"
+close_main
+
 step "killed while the first of 500 notes of 10 KB is deleted: the store is whole"
 seed_500 "$T/seed.db"
 before=$(digest "$T/seed.db" 1) after=$(digest "$T/seed.db" 2)

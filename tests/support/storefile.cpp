@@ -11,22 +11,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-QStringList StoreFile::rows() const
+QStringList StoreFile::query(const char *sql) const
 {
     QStringList rows;
     sqlite3 *db = nullptr;
     sqlite3_stmt *stmt = nullptr; // no store: no statement, no rows
     sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_prepare_v2(db,
-                       "SELECT app || '|' || section || '|' || key || '|' || value FROM settings "
-                       "ORDER BY app, section, key",
-                       -1, &stmt, nullptr);
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
     while (sqlite3_step(stmt) == SQLITE_ROW)
         rows.append(QString(static_cast<const QChar *>(sqlite3_column_text16(stmt, 0)),
                             sqlite3_column_bytes16(stmt, 0) / 2));
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     return rows;
+}
+
+QStringList StoreFile::rows() const
+{
+    return query("SELECT app || '|' || section || '|' || key || '|' || value FROM settings "
+                 "ORDER BY app, section, key");
 }
 
 QStringList StoreFile::rowsOf(const StoredLayout::State &state)

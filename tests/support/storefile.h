@@ -18,6 +18,8 @@ public:
 
     // Every row, "app|section|key|value", in order.
     QStringList rows() const;
+    // The first column of every row sql gives, from a connection of its own.
+    QStringList query(const char *sql) const;
     // The rows of a store that holds exactly state, in the same order.
     static QStringList rowsOf(const StoredLayout::State &state);
     // The value under "qbxlm120", section, key; a null text when absent.

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -224,6 +225,34 @@ private slots:
         QApplication::clipboard()->setText(QString(3000, u'y'));
         w.text()->paste();
         QCOMPARE(w.text()->wordWrapMode(), QTextOption::WrapAnywhere);
+    }
+
+    // Undo and redo from the keyboard whatever has the focus, from the offer
+    // on the status line (a button to a screen reader), and of a text typed
+    // and dropped by a pick, which comes back with its note picked.
+    void undoFromEverywhere()
+    {
+        Window w;
+        w.list()->setCurrentRow(1);
+        w.click("but2");
+        auto *offer = w.find<QPushButton>("offer");
+        QCOMPARE(w.label("status") + ' ' + offer->text(), "Deleted \"t2\". Undo");
+        QCOMPARE(QAccessible::queryAccessibleInterface(offer)->role(), QAccessible::Button);
+        QTest::keySequence(w.text(), QKeySequence("Ctrl+Alt+Z"));
+        QTRY_COMPARE(w.rows(), "t1 t2 t3");
+        QCOMPARE(w.list()->currentRow(), 1);
+        QCOMPARE(w.label("status") + ' ' + offer->text(), "Undone: Deleted \"t2\". Redo");
+        QTest::mouseClick(offer, Qt::LeftButton);
+        QTRY_COMPARE(w.rows(), "t1 t3");
+        QTest::keySequence(w.list(), QKeySequence("Ctrl+Alt+Z"));
+        QTRY_COMPARE(w.rows(), "t1 t2 t3");
+        w.list()->setCurrentRow(0);
+        QTest::keyClicks(w.text(), "typed");
+        w.list()->setCurrentRow(2);
+        QCOMPARE(w.text()->toPlainText(), "b3");
+        QTest::keySequence(w.find("searchbox"), QKeySequence("Ctrl+Alt+Z"));
+        QTRY_COMPARE(w.text()->toPlainText(), "typedb1");
+        QCOMPARE(w.list()->currentRow(), 0);
     }
 
     // The layout follows a resize, holds the smallest size and waits while
