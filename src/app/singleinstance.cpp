@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -52,6 +53,60 @@ bool isOwnUser(int fd)
            credentials.uid == ::getuid();
 }
 
+// What a start sends and gets back: a length of 4 bytes, then that many.
+// A request is its word, a NUL and its data.
+constexpr quint32 largest = 1u << 30;
+constexpr int messageWaitMs = 10000;
+
+bool sendAll(int fd, const char *bytes, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t sent = ::send(fd, bytes, size_t(size), MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0)
+            return false;
+        bytes += sent;
+        size -= sent;
+    }
+    return true;
+}
+
+bool sendMessage(int fd, const QByteArray &message)
+{
+    const quint32 size = quint32(message.size());
+    return sendAll(fd, reinterpret_cast<const char *>(&size), 4) &&
+           sendAll(fd, message.constData(), message.size());
+}
+
+bool receiveAll(int fd, char *bytes, qsizetype size)
+{
+    while (size > 0) {
+        pollfd wait{fd, POLLIN, 0};
+        if (::poll(&wait, 1, messageWaitMs) != 1)
+            return false;
+        const ssize_t got = ::recv(fd, bytes, size_t(size), 0);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        bytes += got;
+        size -= got;
+    }
+    return true;
+}
+
+std::optional<QByteArray> receiveMessage(int fd)
+{
+    quint32 size = 0;
+    if (!receiveAll(fd, reinterpret_cast<char *>(&size), 4) || size > largest)
+        return std::nullopt;
+    QByteArray message(qsizetype(size), Qt::Uninitialized);
+    if (!receiveAll(fd, message.data(), message.size()))
+        return std::nullopt;
+    return message;
+}
+
 // Returns once the other end of fd has closed it (or fd fails).
 void waitForHangUp(int fd)
 {
@@ -85,7 +140,7 @@ SingleInstance::~SingleInstance()
         ::close(peer);
 }
 
-SingleInstance::Start SingleInstance::acquire()
+SingleInstance::Start SingleInstance::acquire(const QByteArray &request, const QByteArray &data)
 {
     const QString folderProblem = makePrivateFolder(QFileInfo(m_lockPath).absolutePath());
     const QByteArray lockFile = QFile::encodeName(m_lockPath);
@@ -115,7 +170,7 @@ SingleInstance::Start SingleInstance::acquire()
                              "offer file locks; keep the notes on a local drive (set "
                              "XDG_CONFIG_HOME to a folder there), then start Quillbox again.")
                               .arg(m_lockPath, qt_error_string(lockError)));
-        switch (askRunningCopy(int(std::max<qint64>(patience.remainingTime(), 1)))) {
+        switch (askRunningCopy(int(std::max<qint64>(patience.remainingTime(), 1)), request, data)) {
         case comesForward:
             return Start::HandedOver;
         case isClosing:
@@ -167,9 +222,15 @@ void SingleInstance::answerPeers()
             ::close(peer);
             continue;
         }
-        const char answer = m_closing ? isClosing : comesForward;
-        [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);
-        emit raiseRequested();
+        const std::optional<QByteArray> message = receiveMessage(peer);
+        const QByteArray request = message ? message->left(message->indexOf('\0')) : QByteArray();
+        if (m_closing || request.isEmpty() || request == "raise" || !m_handler) {
+            const char answer = m_closing ? isClosing : comesForward;
+            [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);
+            emit raiseRequested();
+        } else if (::send(peer, &comesForward, 1, MSG_NOSIGNAL) == 1) {
+            sendMessage(peer, m_handler(request, message->mid(request.size() + 1)));
+        }
         // Kept open until this copy ends: the hang-up tells the waiting start.
         if (m_closing)
             m_waitingPeers.push_back(peer);
@@ -178,7 +239,8 @@ void SingleInstance::answerPeers()
     }
 }
 
-char SingleInstance::askRunningCopy(int timeoutMs) const
+char SingleInstance::askRunningCopy(int timeoutMs, const QByteArray &request,
+                                    const QByteArray &data)
 {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
@@ -187,10 +249,17 @@ char SingleInstance::askRunningCopy(int timeoutMs) const
     const socklen_t length = fillAddress(address, m_socketName);
     char answer = 0;
     // Another user could have taken the name first.
-    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 && isOwnUser(fd)) {
+    if (::connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 && isOwnUser(fd) &&
+        sendMessage(fd, request + '\0' + data)) {
         pollfd wait{fd, POLLIN, 0};
         if (::poll(&wait, 1, timeoutMs) == 1 && ::recv(fd, &answer, 1, 0) != 1)
             answer = 0;
+        if (answer == comesForward && request != "raise") {
+            const std::optional<QByteArray> given = receiveMessage(fd);
+            m_answer = given.value_or(QByteArray());
+            if (!given)
+                answer = 0;
+        }
         // A closing copy keeps this connection until it ends, however long
         // its user takes over the Retry or Cancel box.
         if (answer == isClosing)

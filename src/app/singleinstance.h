@@ -1,10 +1,13 @@
 // One running Quillbox per store: the first start holds a lock beside the
-// store and listens; a later start asks it to come to the front and leaves.
+// store and listens; a later start asks it to come to the front, or to do
+// what the command line asks of it (show or hide, export, import), and leaves.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // A later start that finds the running copy closing (saving, perhaps asking
@@ -28,9 +31,17 @@ public:
     explicit SingleInstance(const QString &storePath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    Start acquire();
+    // Takes the lock, or asks the copy that holds it to do request (a word:
+    // "raise", "toggle", "export", "import") with data; HandedOver when it
+    // did, and answer() is what it gave back.
+    Start acquire(const QByteArray &request = "raise", const QByteArray &data = {});
+    QByteArray answer() const { return m_answer; }
     // Why the last acquire() was refused, in words a user can act on.
     QString problem() const { return m_problem; }
+    // Does what a later start asks, other than to come forward, and gives
+    // what to answer.
+    using Handler = std::function<QByteArray(const QByteArray &request, const QByteArray &data)>;
+    void setHandler(Handler handler) { m_handler = std::move(handler); }
     // From now on later starts wait for this process to end.
     void setClosing() { m_closing = true; }
 
@@ -43,13 +54,15 @@ private:
     Start refuse(const QString &problem);
     void listen();
     void answerPeers();
-    // The running copy's answer: 'r' (it comes forward), 'c' (it was
-    // closing, and has ended now), or 0 when none came.
-    char askRunningCopy(int timeoutMs) const;
+    // The running copy's answer: 'r' (it did as asked, its answer in
+    // m_answer), 'c' (it was closing, and has ended now), or 0 when none came.
+    char askRunningCopy(int timeoutMs, const QByteArray &request, const QByteArray &data);
 
     QString m_lockPath;
     QByteArray m_socketName; // in the abstract namespace
     QString m_problem;
+    QByteArray m_answer;
+    Handler m_handler;
     int m_lockFd = -1;
     int m_serverFd = -1;
     // Later starts waiting for this closing copy to end: each sees its

@@ -187,6 +187,27 @@ Outcome NoteCommands::append(const QString &title, const QString &body, const QS
     return outcome;
 }
 
+Outcome NoteCommands::importNotes(const QList<Note> &notes, const QString &source)
+{
+    int added = 0;
+    for (const Note &note : notes) {
+        if (!m_notebook.insert(m_notebook.count(), note))
+            break;
+        m_listing.append(m_notebook.count() - 1);
+        ++added;
+    }
+    Outcome outcome = rowsChanged(Rows::Refilled);
+    outcome.changed = added > 0;
+    outcome.step = tr("Imported %n note(s) from %1.", nullptr, added).arg(source);
+    const qsizetype leftOut = notes.size() - added;
+    outcome.status = leftOut == 0 ? outcome.step
+                                  : outcome.step + u' ' +
+                                        tr("%n note(s) left out: Quillbox holds at most %1 notes.",
+                                           nullptr, int(leftOut))
+                                            .arg(Notebook::maxNotes);
+    return outcome;
+}
+
 Outcome NoteCommands::applyHistory(const HistoryStep &step, bool undone)
 {
     const QList<Note> &out = undone ? step.inserted : step.removed;

@@ -49,6 +49,9 @@ public:
     Outcome deleteNote(int row);
     Outcome flushAll();
     Outcome copyToClipboard(int row, const QString &boxText);
+    // Notes read elsewhere (a folder of plain files), added after those
+    // held, as many as there is room for; one step of the undo history.
+    Outcome importNotes(const QList<Note> &notes, const QString &source);
     // A step of the undo history, taken back or done again, as the session
     // did it in the store: the notes it takes out leave the listing, those
     // it puts back join it in their places, and the first of them is the

@@ -4,7 +4,6 @@
 
 #include "core/privatefolder.h"
 
-#include <QDataStream>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -92,36 +91,6 @@ QString columnText(sqlite3_stmt *stmt, int column)
     if (!data || bytes <= 0)
         return QStringLiteral(""); // empty, never null
     return QString(static_cast<const QChar *>(data), bytes / 2);
-}
-
-// Notes as a blob: every text exactly, lone surrogates and NUL included.
-QByteArray notesBlob(const QList<Note> &notes)
-{
-    QByteArray blob;
-    QDataStream out(&blob, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << qint32(notes.size());
-    for (const Note &note : notes)
-        out << note.title << note.body;
-    return blob;
-}
-
-std::optional<QList<Note>> notesFromBlob(const void *data, int bytes)
-{
-    const QByteArray blob = QByteArray::fromRawData(static_cast<const char *>(data), bytes);
-    QDataStream in(blob);
-    in.setVersion(QDataStream::Qt_6_0);
-    qint32 count = 0;
-    in >> count;
-    QList<Note> notes;
-    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        Note note;
-        in >> note.title >> note.body;
-        notes.append(note);
-    }
-    if (in.status() != QDataStream::Ok || count < 0)
-        return std::nullopt;
-    return notes;
 }
 
 void finish(sqlite3_stmt *stmt)
@@ -783,7 +752,8 @@ bool SettingsStore::appendHistory(const QList<HistoryStep> &steps, int maxSteps,
         !run("DELETE FROM history WHERE undone", {}))
         return false;
     for (const HistoryStep &step : steps) {
-        const QByteArray removed = notesBlob(step.removed), inserted = notesBlob(step.inserted);
+        const QByteArray removed = notesToBytes(step.removed);
+        const QByteArray inserted = notesToBytes(step.inserted);
         const auto bind = [&](sqlite3_stmt *stmt) {
             return bindText(stmt, 1, step.label) &&
                    sqlite3_bind_int(stmt, 2, step.at) == SQLITE_OK &&
@@ -824,27 +794,29 @@ std::optional<HistoryStep> SettingsStore::historyStep(bool toUndo)
         return std::nullopt;
     std::optional<HistoryStep> found;
     bool whole = true;
-    const bool read =
-        run(toUndo ? "SELECT step, label, at, removed, inserted, dropped FROM history"
-                     " WHERE NOT undone ORDER BY step DESC LIMIT 1"
-                   : "SELECT step, label, at, removed, inserted, dropped FROM history"
-                     " WHERE undone ORDER BY step LIMIT 1",
-            {}, [&](sqlite3_stmt *stmt) {
-                HistoryStep step;
-                step.id = sqlite3_column_int64(stmt, 0);
-                step.label = columnText(stmt, 1);
-                step.at = sqlite3_column_int(stmt, 2);
-                const auto removed =
-                    notesFromBlob(sqlite3_column_blob(stmt, 3), sqlite3_column_bytes(stmt, 3));
-                const auto inserted =
-                    notesFromBlob(sqlite3_column_blob(stmt, 4), sqlite3_column_bytes(stmt, 4));
-                if (sqlite3_column_type(stmt, 5) != SQLITE_NULL)
-                    step.droppedText = columnText(stmt, 5);
-                whole = removed && inserted;
-                step.removed = removed.value_or(QList<Note>());
-                step.inserted = inserted.value_or(QList<Note>());
-                found = step;
-            });
+    const bool read = run(toUndo ? "SELECT step, label, at, removed, inserted, dropped FROM history"
+                                   " WHERE NOT undone ORDER BY step DESC LIMIT 1"
+                                 : "SELECT step, label, at, removed, inserted, dropped FROM history"
+                                   " WHERE undone ORDER BY step LIMIT 1",
+                          {}, [&](sqlite3_stmt *stmt) {
+                              HistoryStep step;
+                              step.id = sqlite3_column_int64(stmt, 0);
+                              step.label = columnText(stmt, 1);
+                              step.at = sqlite3_column_int(stmt, 2);
+                              const auto blob = [stmt](int column) {
+                                  return notesFromBytes(QByteArray::fromRawData(
+                                      static_cast<const char *>(sqlite3_column_blob(stmt, column)),
+                                      sqlite3_column_bytes(stmt, column)));
+                              };
+                              const auto removed = blob(3);
+                              const auto inserted = blob(4);
+                              if (sqlite3_column_type(stmt, 5) != SQLITE_NULL)
+                                  step.droppedText = columnText(stmt, 5);
+                              whole = removed && inserted;
+                              step.removed = removed.value_or(QList<Note>());
+                              step.inserted = inserted.value_or(QList<Note>());
+                              found = step;
+                          });
     if (read && !whole) {
         m_failure = Failure::Damage;
         m_errorReason = tr("the store is damaged");
