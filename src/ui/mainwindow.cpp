@@ -413,7 +413,7 @@ void MainWindow::clearNoteText()
 
 void MainWindow::updateNote()
 {
-    present(m_commands.updateNote(pickedRow(), m_noteText->toPlainText()));
+    present(m_commands.updateNote(pickedRow(), m_noteText->noteText()));
     showCountLine();
 }
 
@@ -425,7 +425,7 @@ void MainWindow::deleteNote()
 
 void MainWindow::addNote()
 {
-    present(m_commands.addNote(m_noteText->toPlainText()));
+    present(m_commands.addNote(m_noteText->noteText()));
     showCountLine();
 }
 
@@ -437,7 +437,7 @@ void MainWindow::addNoteFromClipboard()
 
 void MainWindow::copyNoteToClipboard()
 {
-    present(m_commands.copyToClipboard(pickedRow(), m_noteText->toPlainText()));
+    present(m_commands.copyToClipboard(pickedRow(), m_noteText->noteText()));
     showCountLine();
 }
 

@@ -39,12 +39,27 @@ NoteTextBox::NoteTextBox(QWidget *parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { m_unedited.reset(); });
 }
 
 void NoteTextBox::setNoteText(const QString &text)
 {
     wrapFor(text);
     setPlainText(text);
+    // As the document reads it: "\r\n" and "\r" are one line break each.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    m_unedited = shown;
+}
+
+QString NoteTextBox::noteText() const
+{
+    if (m_unedited)
+        return *m_unedited;
+    // Every character as typed, but each line break a paragraph separator.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
 }
 
 void NoteTextBox::insertFromMimeData(const QMimeData *source)

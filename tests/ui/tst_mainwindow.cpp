@@ -5,7 +5,8 @@
 // hover caption in the wrong place, a count line rewritten when it should not
 // be, a layout that does not follow the window, docking off the work area or
 // while maximised, an About window that leaves the main window usable or
-// outlives it, and an exit that saves twice, not at all, or fails silently.
+// outlives it, an exit that saves twice, not at all, or fails silently, and a
+// note's text changed by showing it.
 #include "core/windowlayout.h"
 #include "fakedesktop.h"
 #include "storefile.h"
@@ -202,6 +203,48 @@ private slots:
         QFETCH(QString, after);
         for (const QString &aspect : after.split("; "))
             QTRY_COMPARE(seen().value(aspect.section('=', 0, 0)), aspect.section('=', 1));
+    }
+
+    void textKeptExactly_data()
+    {
+        for (const char *column : {"body", "kept", "edited"})
+            QTest::addColumn<QString>(column);
+        // kept: shown then updated, copied or added; edited: after a key.
+        const auto row = [](const char *name, const QString &body, QString kept = {},
+                            QString edited = {}) {
+            kept = kept.isNull() ? body : kept;
+            QTest::newRow(name) << body << kept << (edited.isNull() ? kept : edited);
+        };
+        row("no-break space", QStringLiteral("a\u00a0b"));
+        row("line separator", QStringLiteral("a\u2028b"));
+        row("paragraph separator", QStringLiteral("a\u2029b"), {}, "a\nb");
+        row("tab", "a\tb");
+        row("zero-width joiner", QStringLiteral("a\u200dz"));
+        row("lone surrogate", u'a' + QChar(0xd800) + u'z');
+        row("carriage returns", "a\rb\r\nc", "a\nb\nc");
+        row("trailing line break", "ab\n");
+    }
+
+    // The text shown comes back as it is stored when it is updated unedited,
+    // copied or added. Inside the program a line break is a line feed, and
+    // once the text is edited, so is every line break the box shows.
+    void textKeptExactly()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, kept);
+        QFETCH(QString, edited);
+        Window w({{"t1", body}});
+        w.list()->setCurrentRow(0);
+        QTRY_VERIFY(!w.text()->document()->isEmpty());
+        w.desktop.typedTexts = {"t2"};
+        for (const char *button : {"but1", "but5", "but3"})
+            w.click(button);
+        QTRY_COMPARE(w.file.value("notes", "notecontent2"), kept);
+        QCOMPARE(w.file.value("notes", "notecontent1") + w.desktop.clipboard, kept + kept);
+        w.text()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w.text(), "!");
+        w.click("but5");
+        QCOMPARE(w.desktop.clipboard, edited + '!');
     }
 
     // Bodies are read after the window shows; one picked before shows once
