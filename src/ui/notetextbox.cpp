@@ -44,6 +44,9 @@ NoteTextBox::NoteTextBox(QWidget *parent) : QPlainTextEdit(parent)
 
 void NoteTextBox::setNoteText(const QString &text)
 {
+    // Emptied first: a change of wrap or font lays out again the text the
+    // box holds, and the last note's long line with word wrap takes minutes.
+    clear();
     wrapFor(text);
     setPlainText(text);
     // As the document reads it: "\r\n" and "\r" are one line break each.
