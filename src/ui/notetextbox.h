@@ -34,6 +34,7 @@ protected:
 
 private:
     void wrapFor(const QString &text);
+    void keepGlyphsOfLongLines(int from, int removed, int added);
 
     // The text last shown, while nobody has edited it. The document makes a
     // line break of U+2029, U+FDD0 and U+FDD1 and cannot tell them from a
