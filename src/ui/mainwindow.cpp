@@ -458,7 +458,7 @@ void MainWindow::takeHistoryStep(const HistoryStep &step, bool undone, Session::
     // shows, unless the box holds text typed and not kept yet.
     if (step.droppedText && undone)
         showInBox(m_commands.noteAt(outcome.row), *step.droppedText);
-    else if (m_noteText->toPlainText() == m_shownText || m_noteText->toPlainText().isEmpty())
+    else if (m_noteText->noteText() == m_shownText || m_noteText->noteText().isEmpty())
         showInBox(m_commands.noteAt(outcome.row), m_commands.bodyAt(outcome.row));
     m_statusLine->showMessage(*outcome.status, undone ? m_redoAction : m_undoAction);
 }
@@ -467,12 +467,13 @@ void MainWindow::showInBox(int note, const QString &text)
 {
     m_noteText->setNoteText(text);
     m_shownNote = note;
-    m_shownText = note >= 0 ? m_notebook.at(note).body : QString();
+    // As the box reads it back: a dropped edit is a text that differs.
+    m_shownText = note >= 0 ? m_noteText->noteText() : QString();
 }
 
 void MainWindow::keepDroppedEdit()
 {
-    const QString typed = m_noteText->toPlainText();
+    const QString typed = m_noteText->noteText();
     if (!m_notesRead || typed.isEmpty() || typed == m_shownText)
         return;
     const QString label =
@@ -543,11 +544,11 @@ void MainWindow::updateNote()
 {
     if (mayChangeNotes()) {
         const NoteCommands::Outcome outcome =
-            m_commands.updateNote(pickedRow(), m_noteText->toPlainText());
+            m_commands.updateNote(pickedRow(), m_noteText->noteText());
         present(outcome);
         if (outcome.changed) {
             m_shownNote = m_commands.noteAt(pickedRow());
-            m_shownText = m_noteText->toPlainText();
+            m_shownText = m_noteText->noteText();
         }
     }
     showCountLine();
@@ -563,11 +564,11 @@ void MainWindow::deleteNote()
 void MainWindow::addNote()
 {
     if (mayChangeNotes()) {
-        const NoteCommands::Outcome outcome = m_commands.addNote(m_noteText->toPlainText());
+        const NoteCommands::Outcome outcome = m_commands.addNote(m_noteText->noteText());
         present(outcome);
         if (outcome.changed) {
             m_shownNote = m_notebook.count() - 1;
-            m_shownText = m_noteText->toPlainText();
+            m_shownText = m_noteText->noteText();
         }
     }
     showCountLine();
@@ -582,7 +583,7 @@ void MainWindow::addNoteFromClipboard()
 
 void MainWindow::copyNoteToClipboard()
 {
-    present(m_commands.copyToClipboard(pickedRow(), m_noteText->toPlainText()));
+    present(m_commands.copyToClipboard(pickedRow(), m_noteText->noteText()));
     showCountLine();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <optional>
 
 // A line of many thousand characters with no blank (minified data, base64,
 // a pasted log line) takes Qt's word wrap a time that grows with the square
@@ -23,10 +24,20 @@ public:
     static void keepLayoutMemory();
 
     void setNoteText(const QString &text);
+    // Every character as shown or typed; each line break a line feed.
+    // toPlainText() is no such text: it turns U+00A0 into a blank and U+2028
+    // into a line feed.
+    QString noteText() const;
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void wrapFor(const QString &text);
+    void keepGlyphsOfLongLines(int from, int removed, int added);
+
+    // The text last shown, while nobody has edited it. The document makes a
+    // line break of U+2029, U+FDD0 and U+FDD1 and cannot tell them from a
+    // line feed afterwards.
+    std::optional<QString> m_unedited;
 };

@@ -5,7 +5,8 @@
 // the wrong place, a count line rewritten when it should not be, a layout that
 // does not follow the window, docking off the work area or while maximised, an
 // About window that leaves the main window usable or outlives it, a note shown
-// or copied before its text is read, a failure notice that a move or a later
+// or copied before its text is read, a note's text changed by showing it, a
+// long line laid out again on leaving, a failure notice that a move or a later
 // command hides, changes accepted that cannot be written, and an exit that
 // saves twice, not at all, or fails silently.
 #include "core/windowlayout.h"
@@ -14,6 +15,7 @@
 #include "ui/mainwindow.h"
 #include "ui/picturebutton.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
@@ -194,12 +196,56 @@ private slots:
             QTRY_COMPARE(seen().value(aspect.section('=', 0, 0)), aspect.section('=', 1));
     }
 
+    void textKeptExactly_data()
+    {
+        for (const char *column : {"body", "kept", "edited"})
+            QTest::addColumn<QString>(column);
+        // kept: shown then updated, copied or added; edited: after a key.
+        const auto row = [](const char *name, const QString &body, QString kept = {},
+                            QString edited = {}) {
+            kept = kept.isNull() ? body : kept;
+            QTest::newRow(name) << body << kept << (edited.isNull() ? kept : edited);
+        };
+        row("no-break space", QStringLiteral("a\u00a0b"));
+        row("line separator", QStringLiteral("a\u2028b"));
+        row("paragraph separator", QStringLiteral("a\u2029b"), {}, "a\nb");
+        row("tab", "a\tb");
+        row("zero-width joiner", QStringLiteral("a\u200dz"));
+        row("lone surrogate", u'a' + QChar(0xd800) + u'z');
+        row("carriage returns", "a\rb\r\nc", "a\nb\nc");
+        row("trailing line break", "ab\n");
+    }
+
+    // The text shown comes back as it is stored when it is updated unedited,
+    // copied or added. Inside the program a line break is a line feed, and
+    // once the text is edited, so is every line break the box shows.
+    void textKeptExactly()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, kept);
+        QFETCH(QString, edited);
+        Window w({{"t1", body}});
+        w.list()->setCurrentRow(0);
+        QTRY_VERIFY(!w.text()->document()->isEmpty());
+        w.desktop.typedTexts = {"t2"};
+        for (const char *button : {"but1", "but5", "but3"})
+            w.click(button);
+        QTRY_COMPARE(w.file.value("notes", "notecontent2"), kept);
+        QCOMPARE(w.file.value("notes", "notecontent1") + w.desktop.clipboard, kept + kept);
+        w.text()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w.text(), "!");
+        w.click("but5");
+        QCOMPARE(w.desktop.clipboard, edited + '!');
+    }
+
     // Whatever the pick comes before the bodies are read, it shows the note's
     // real text at once: typing, copying and updating act on it, never on an
     // empty stand-in or text replaced afterwards. A line of thousands of
-    // characters without a blank wraps anywhere: word wrap takes minutes.
+    // characters without a blank wraps anywhere, shown or pasted: word wrap
+    // takes minutes on it. Leaving such a line lays it out no more.
     void firstMomentsAndLongLines()
     {
+        const int length = 300 * 1024;
         Window w;
         std::promise<QList<QString>> bodies;
         std::shared_future<QList<QString>> read = bodies.get_future().share();
@@ -207,7 +253,7 @@ private slots:
             {true, Notebook({"t1", "long"}, [read] { return read.get(); }), 8, 8, {}});
         auto later = std::async(std::launch::async, [&bodies] {
             QThread::msleep(100);
-            bodies.set_value({"b1", QString(5000, u'x')});
+            bodies.set_value({"b1", QString(length, u'f')});
         });
         w.list()->setCurrentRow(0);
         QCOMPARE(w.text()->toPlainText(), "b1");
@@ -220,7 +266,13 @@ private slots:
         QCOMPARE(w.file.value("notes", "notecontent1"), "b1+");
         w.list()->setCurrentRow(1);
         QCOMPARE(w.text()->wordWrapMode(), QTextOption::WrapAnywhere);
+        int longLayouts = 0;
+        const auto count = [&] { longLayouts += w.text()->document()->characterCount() > length; };
+        QAbstractTextDocumentLayout *layout = w.text()->document()->documentLayout();
+        connect(layout, &QAbstractTextDocumentLayout::update, count);
+        connect(layout, &QAbstractTextDocumentLayout::updateBlock, count);
         w.list()->setCurrentRow(0);
+        QCOMPARE(longLayouts, 0);
         QCOMPARE(w.text()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         QApplication::clipboard()->setText(QString(3000, u'y'));
         w.text()->paste();
