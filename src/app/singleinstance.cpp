@@ -140,7 +140,8 @@ SingleInstance::~SingleInstance()
         ::close(peer);
 }
 
-SingleInstance::Start SingleInstance::acquire(const QByteArray &request, const QByteArray &data)
+SingleInstance::Start SingleInstance::acquire(const QByteArray &request, const QByteArray &data,
+                                              bool answersLaterStarts)
 {
     const QString folderProblem = makePrivateFolder(QFileInfo(m_lockPath).absolutePath());
     const QByteArray lockFile = QFile::encodeName(m_lockPath);
@@ -159,7 +160,8 @@ SingleInstance::Start SingleInstance::acquire(const QByteArray &request, const Q
     QDeadlineTimer patience(patienceMs);
     while (!patience.hasExpired()) {
         if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
-            listen();
+            if (answersLaterStarts)
+                listen();
             return Start::Run;
         }
         const int lockError = errno;

@@ -34,7 +34,11 @@ public:
     // Takes the lock, or asks the copy that holds it to do request (a word:
     // "raise", "toggle", "export", "import") with data; HandedOver when it
     // did, and answer() is what it gave back.
-    Start acquire(const QByteArray &request = "raise", const QByteArray &data = {});
+    // A start that will not answer later starts (the command line's own
+    // export or import, with no event loop) does not listen: they wait for
+    // its lock instead.
+    Start acquire(const QByteArray &request = "raise", const QByteArray &data = {},
+                  bool answersLaterStarts = true);
     QByteArray answer() const { return m_answer; }
     // Why the last acquire() was refused, in words a user can act on.
     QString problem() const { return m_problem; }

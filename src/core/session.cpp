@@ -46,8 +46,8 @@ QString changedText()
 
 } // namespace
 
-Session::Session(QString storePath, int busyWaitMs, QObject *parent)
-    : QObject(parent), m_store(std::move(storePath)), m_busyWaitMs(busyWaitMs)
+Session::Session(QString storePath, int busyWaitMs, Access access, QObject *parent)
+    : QObject(parent), m_store(std::move(storePath)), m_busyWaitMs(busyWaitMs), m_access(access)
 {
 }
 
@@ -188,8 +188,9 @@ void Session::run()
         }
         m_writing = false;
         m_done.notify_all();
-        m_wake.wait_for(lock, retryInterval, [this] { return m_stopping || m_finishing; });
-        if (m_stopping || m_finishing) {
+        if (m_access == Access::ReadWrite)
+            m_wake.wait_for(lock, retryInterval, [this] { return m_stopping || m_finishing; });
+        if (m_stopping || m_finishing || m_access == Access::ReadOnly) {
             // Nothing was read, so nothing was changed: nothing to save.
             m_finished = true;
             m_condition = Condition::Ended;
@@ -199,6 +200,15 @@ void Session::run()
         m_writing = true;
     }
 
+    if (m_access == Access::ReadOnly) {
+        const std::lock_guard lock(m_mutex);
+        m_store.close();
+        m_ops.clear();
+        m_condition = Condition::Ended;
+        m_writing = false;
+        m_done.notify_all();
+        return;
+    }
     tellHistory();
     for (;;) {
         std::unique_lock lock(m_mutex);
@@ -276,8 +286,8 @@ bool Session::readStore()
 {
     m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
     QString problem;
-    SettingsStore::Opened opened = m_store.open();
-    if (opened == SettingsStore::Opened::Damaged) {
+    SettingsStore::Opened opened = m_store.open(m_access == Access::ReadWrite);
+    if (opened == SettingsStore::Opened::Damaged && m_access == Access::ReadWrite) {
         const QString aside = m_store.setAside(QStringLiteral("damaged"));
         if (aside.isEmpty())
             return false;
@@ -370,9 +380,10 @@ bool Session::readStore()
     // Every page after a session that did not end (its mark is still
     // there), else a quicker look; before anything is written.
     const bool damaged =
-        salvaged ||
-        (!m_store.scan(read.running ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick) &&
-         m_store.failure() == SettingsStore::Failure::Damage);
+        m_access == Access::ReadWrite &&
+        (salvaged ||
+         (!m_store.scan(read.running ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick) &&
+          m_store.failure() == SettingsStore::Failure::Damage));
     if (damaged)
         setAsideLater(QStringLiteral("damaged"),
                       damagedText() + (unreadable > 0 ? u' ' + tr("%n note(s) could not be read "

@@ -69,7 +69,12 @@ public:
         QString problem; // to tell the user once the window shows; empty when all is well
     };
 
-    explicit Session(QString storePath, int busyWaitMs = 1000, QObject *parent = nullptr);
+    // ReadOnly reads the notes and ends: nothing is written, marked or set
+    // aside (an export from the command line).
+    enum class Access { ReadWrite, ReadOnly };
+
+    explicit Session(QString storePath, int busyWaitMs = 1000, Access access = Access::ReadWrite,
+                     QObject *parent = nullptr);
     // Ends the thread; nothing more is written.
     ~Session() override;
 
@@ -145,6 +150,7 @@ private:
 
     SettingsStore m_store;
     const int m_busyWaitMs;
+    const Access m_access;
 
     // The thread's own. What the store is known to hold; nothing when in doubt.
     std::optional<StoredLayout::State> m_known;

@@ -365,6 +365,25 @@ void MainWindow::bringToFront()
     }
 }
 
+void MainWindow::toggle()
+{
+    if (isActiveWindow() && !(windowState() & Qt::WindowMinimized))
+        showMinimized();
+    else
+        bringToFront();
+}
+
+QString MainWindow::importNotes(const QList<Note> &notes, const QString &source)
+{
+    if (!mayChangeNotes())
+        return m_notesRead ? tr("Quillbox is busy with an undo; try again.")
+                           : tr("Quillbox has not read its notes yet; try again later.");
+    const NoteCommands::Outcome outcome = m_commands.importNotes(notes, source);
+    present(outcome);
+    showCountLine();
+    return *outcome.status;
+}
+
 // ---------------------------------------------------------------- commands
 
 void MainWindow::present(const NoteCommands::Outcome &outcome)

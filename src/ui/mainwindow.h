@@ -42,6 +42,13 @@ public:
     void bringToFront();
     // The notes and font sizes read from the store.
     void takeNotes(const Session::Opening &opening);
+    // Minimised when it is the active window, else back to the front.
+    void toggle();
+    // The notes the window holds, for an export.
+    QList<Note> notes() const { return m_notebook.notes(); }
+    // Adds notes read elsewhere, written at once as one undo step; what
+    // was done, or why not.
+    QString importNotes(const QList<Note> &notes, const QString &source);
 
 signals:
     // The exit save is about to begin.
