@@ -31,6 +31,6 @@ void StatusLine::refresh()
 {
     setText(hasWarning() ? m_warning : m_message);
     // The line is narrow: the whole text is a hover away.
-    setToolTip(hasWarning() ? m_warning : QString());
+    setToolTip(text());
     setStyleSheet(hasWarning() ? QStringLiteral("color: #b00000;") : QString());
 }
