@@ -35,6 +35,7 @@ public:
     QString clipboardText() override { return {}; }
     void setClipboardText(const QString &) override {}
     QRect workArea() override { return {0, 0, 1024, 768}; }
+    QString windowPlacementProblem() override { return {}; }
 };
 
 QString storedValue(sqlite3 *db, const char *key)

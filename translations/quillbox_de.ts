@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>QtDesktop</name>
+    <message>
+        <source>Docking needs X11: log in to an X11 session, or install XWayland, and start Quillbox again.</source>
+        <translation>Andocken braucht X11: Melden Sie sich in einer X11-Sitzung an oder installieren Sie XWayland, und starten Sie Quillbox neu.</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>The notes store %1 was damaged and has been kept aside as %2. Quillbox starts with no notes.</source>

@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>QtDesktop</name>
+    <message>
+        <source>Docking needs X11: log in to an X11 session, or install XWayland, and start Quillbox again.</source>
+        <translation>Acoplar necesita X11: inicie una sesión X11 o instale XWayland, y vuelva a abrir Quillbox.</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>The notes store %1 was damaged and has been kept aside as %2. Quillbox starts with no notes.</source>

@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>QtDesktop</name>
+    <message>
+        <source>Docking needs X11: log in to an X11 session, or install XWayland, and start Quillbox again.</source>
+        <translation>L’ancrage nécessite X11 : ouvrez une session X11 ou installez XWayland, puis relancez Quillbox.</translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>The notes store %1 was damaged and has been kept aside as %2. Quillbox starts with no notes.</source>

@@ -1,6 +1,7 @@
 // What the commands and the window ask of the desktop: modal boxes, the
-// clipboard and the screen's work area. The window gives the real desktop;
-// tests give a fake that answers from a script.
+// clipboard, the screen's work area and whether the window may be placed.
+// The window gives the real desktop; tests give a fake that answers from a
+// script.
 #pragma once
 
 #include <QRect>
@@ -35,4 +36,8 @@ public:
     // The work area (the screen less its panels) of the screen that holds
     // the main window, in logical pixels.
     virtual QRect workArea() = 0;
+    // Why the program cannot place its own window here, in words a user can
+    // act on, shown when docking; empty when it can. A Wayland client may not
+    // place its window.
+    virtual QString windowPlacementProblem() = 0;
 };

@@ -638,12 +638,20 @@ void MainWindow::dockTo(const QRect &frame)
 
 void MainWindow::dockLeft()
 {
-    if (isNormal())
+    // Where the window cannot be placed, stretching it alone would look like
+    // a docking gone wrong: say why instead.
+    if (const QString problem = m_desktop.windowPlacementProblem(); !problem.isEmpty())
+        m_statusLine->showMessage(problem);
+    else if (isNormal())
         dockTo(dockedLeft(frameGeometry(), m_desktop.workArea()));
 }
 
 void MainWindow::dockRight()
 {
+    if (const QString problem = m_desktop.windowPlacementProblem(); !problem.isEmpty()) {
+        m_statusLine->showMessage(problem);
+        return;
+    }
     if (!isNormal())
         return;
     QRect frame = frameGeometry();

@@ -70,3 +70,13 @@ QRect QtDesktop::workArea()
         screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
 }
+
+QString QtDesktop::windowPlacementProblem()
+{
+    // Qt names its Wayland platforms "wayland", "wayland-egl" and the like.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return {};
+    return QCoreApplication::translate("QtDesktop",
+                                       "Docking needs X11: log in to an X11 session, or install "
+                                       "XWayland, and start Quillbox again.");
+}

@@ -17,6 +17,7 @@ public:
     QString clipboardText() override;
     void setClipboardText(const QString &text) override;
     QRect workArea() override;
+    QString windowPlacementProblem() override;
 
 private:
     QWidget *m_window;

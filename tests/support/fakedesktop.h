@@ -18,6 +18,7 @@ public:
     QStringList asked; // "title|prompt|preset" of each input box
     QString clipboard;
     QRect area{0, 30, 1024, 738}; // a 30-pixel panel along the top
+    QString placementProblem;     // none: the window may be placed
 
     Answer showMessage(const Message &message) override
     {
@@ -36,4 +37,5 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString &text) override { clipboard = text; }
     QRect workArea() override { return area; }
+    QString windowPlacementProblem() override { return placementProblem; }
 };

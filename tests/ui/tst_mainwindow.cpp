@@ -3,12 +3,13 @@
 // missing, misnamed or nameless to a screen reader, a picture button or a key
 // that shows the wrong picture or runs the wrong command, a hover caption in
 // the wrong place, a count line rewritten when it should not be, a layout that
-// does not follow the window, docking off the work area or while maximised, an
-// About window that leaves the main window usable or outlives it, a note shown
-// or copied before its text is read, a note's text changed by showing it, a
-// long line laid out again on leaving, a failure notice that a move or a later
-// command hides, changes accepted that cannot be written, and an exit that
-// saves twice, not at all, or fails silently.
+// does not follow the window, docking off the work area, while maximised, or,
+// silently or in part, where the window cannot be placed, an About window that
+// leaves the main window usable or outlives it, a note shown or copied before
+// its text is read, a note's text changed by showing it, a long line laid out
+// again on leaving, a failure notice that a move or a later command hides,
+// changes accepted that cannot be written, and an exit that saves twice, not
+// at all, or fails silently.
 #include "core/windowlayout.h"
 #include "fakedesktop.h"
 #include "storefile.h"
@@ -142,6 +143,8 @@ private slots:
         row("F1", "mainlist", "held=by About");
         row("Ctrl+Q", "maintextbox", "finished=1");
         row("Ctrl+Alt+Right", "mainlist", "frame=844,30 180x738");
+        row("icons0 unplaceable", "", "status=cannot place; frame=0,0 180x362");
+        row("Ctrl+Alt+Right unplaceable", "mainlist", "status=cannot place; frame=0,0 180x362");
         row("Ctrl+Shift+F", "mainlist", "menu=visible");
         row("Ctrl+F", "maintextbox", "focus=searchbox");
         row("F2", "mainlist", "asked=Change title|Change title of note|t2");
@@ -166,12 +169,13 @@ private slots:
         w.desktop.clipboard = "pasted";
         w.desktop.typedTexts = {"typed"};
         w.desktop.answers = {Desktop::Answer::Ok};
+        w.desktop.placementProblem = trigger.endsWith("unplaceable") ? "cannot place" : "";
         QSignalSpy finished(&w.window, &MainWindow::finished);
         if (focus.isEmpty()) {
             w.click(trigger.section(' ', 0, 0));
         } else {
             w.find(focus)->setFocus();
-            QTest::keySequence(w.find(focus), QKeySequence(trigger));
+            QTest::keySequence(w.find(focus), QKeySequence(trigger.section(' ', 0, 0)));
         }
         if (trigger.endsWith("twice")) { // a double click is two clicks
             QTest::mouseDClick(w.find("but4"), Qt::LeftButton);
