@@ -1,8 +1,8 @@
 // Figures, not a timed test: how long the window's event loop is held by an
-// add, an update of one 10 KB note and a delete of the first note, with 500
-// notes of 10 KB, and the time from the click until the change is committed
-// (read back through a connection of its own, as another program would).
-//   bench_commands [runs]   (default 15; runs on Qt's offscreen platform)
+// add, an update, a delete of the first note, a flush of them all, and the
+// undo and redo of those, with 500 notes, and the time from the click or key
+// until the change is committed (the session's writer is done with it).
+//   bench_commands [runs] [KB per note]   (default 15 and 10; Qt's offscreen platform)
 #include "core/desktop.h"
 #include "core/session.h"
 #include "ui/mainwindow.h"
@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sqlite3.h>
 
 namespace
 {
@@ -38,22 +37,6 @@ public:
     QString windowPlacementProblem() override { return {}; }
 };
 
-QString storedValue(sqlite3 *db, const char *key)
-{
-    sqlite3_stmt *stmt = nullptr;
-    QString value;
-    if (sqlite3_prepare_v2(db, "SELECT value FROM settings WHERE key = ?", -1, &stmt, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_bind_text(stmt, 1, key, -1, SQLITE_STATIC);
-        if (sqlite3_step(stmt) == SQLITE_ROW)
-            value =
-                QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_text16(stmt, 0)),
-                                   sqlite3_column_bytes16(stmt, 0) / 2);
-    }
-    sqlite3_finalize(stmt);
-    return value;
-}
-
 void report(const char *name, QList<double> held, QList<double> committed)
 {
     std::sort(held.begin(), held.end());
@@ -70,6 +53,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const int kilobytes = argc > 2 ? std::max(1, std::atoi(argv[2])) : 10;
+    const int characters = kilobytes * 1024;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.db"));
     {
@@ -79,62 +64,79 @@ int main(int argc, char *argv[])
         // 499: each add makes 500, each delete takes one away again.
         for (int k = 1; k <= 499; ++k)
             state.notes.append(
-                {QStringLiteral("Note %1").arg(k), QString(10240, QChar(u'a' + k % 26))});
+                {QStringLiteral("Note %1").arg(k), QString(characters, QChar(u'a' + k % 26))});
         seed.write(state);
         seed.finish();
     }
     AnsweringDesktop desktop;
     Session session(path);
     session.open();
+    // The time the window spends taking an undo or a redo from the session:
+    // between a slot connected before its own and one connected after.
+    QElapsedTimer applying;
+    QList<double> applied;
+    QObject::connect(&session, &Session::historyMoved, [&] { applying.start(); });
     MainWindow window(session, &desktop);
+    QObject::connect(&session, &Session::historyMoved,
+                     [&] { applied << double(applying.nsecsElapsed()) / 1e6; });
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
     session.waitForWrites();
     auto *list = window.findChild<QListWidget *>(QStringLiteral("mainlist"));
     auto *text = window.findChild<QPlainTextEdit *>(QStringLiteral("maintextbox"));
-    sqlite3 *reader = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &reader, SQLITE_OPEN_READONLY, nullptr);
 
-    // Clicks the button and times the click's handling, then the commit.
-    auto measure = [&](const char *button, const std::function<bool()> &committed,
-                       QList<double> &held, QList<double> &written) {
+    // Runs the command and times its handling, then until it is committed,
+    // then, for an undo or a redo, the window's taking of the result.
+    struct Figures {
+        QList<double> held, committed;
+    };
+    QMap<QString, Figures> figures;
+    QStringList order;
+    auto measure = [&](const QString &name, const std::function<void()> &command) {
+        if (!order.contains(name))
+            order << name;
         QElapsedTimer timer;
         timer.start();
+        applied.clear();
+        command();
+        double held = double(timer.nsecsElapsed()) / 1e6;
+        session.waitForWrites();
+        figures[name].committed << double(timer.nsecsElapsed()) / 1e6;
+        const bool movesHistory = name.startsWith(u'u') || name.startsWith(u'r');
+        if (movesHistory && !QTest::qWaitFor([&] { return !applied.isEmpty(); }))
+            std::fprintf(stderr, "%s: the window never took it\n", qPrintable(name));
+        for (double part : std::as_const(applied))
+            held = std::max(held, part);
+        figures[name].held << held;
+    };
+    auto click = [&](const char *button) {
         QTest::mouseClick(window.findChild<QWidget *>(QLatin1String(button)), Qt::LeftButton);
-        held << double(timer.nsecsElapsed()) / 1e6;
-        while (!committed() && timer.elapsed() < 5000)
-            QThread::usleep(100);
-        written << double(timer.nsecsElapsed()) / 1e6;
     };
     auto pickFirst = [&] {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(0)).center());
     };
-    QList<double> addHeld, addWritten, updateHeld, updateWritten, deleteHeld, deleteWritten;
+    auto key = [&](const char *keys) {
+        QTest::keySequence(list, QKeySequence(QLatin1String(keys)));
+    };
     for (int run = 0; run < runs; ++run) {
-        const QString count = storedValue(reader, "notetotal");
-        text->setPlainText(QString(10240, QChar(u'A' + run % 26)));
-        measure(
-            "but3", [&] { return storedValue(reader, "notetotal") != count; }, addHeld, addWritten);
+        text->setPlainText(QString(characters, QChar(u'A' + run % 26)));
+        measure(QStringLiteral("add a note"), [&] { click("but3"); });
         pickFirst();
-        const QString body = QString(10240, QChar(u'0' + run % 10)) + QString::number(run);
-        text->setPlainText(body);
-        measure(
-            "but1", [&] { return storedValue(reader, "notecontent1") == body; }, updateHeld,
-            updateWritten);
+        text->setPlainText(QString(characters, QChar(u'0' + run % 10)) + QString::number(run));
+        measure(QStringLiteral("update a note"), [&] { click("but1"); });
         pickFirst();
-        const QString before = storedValue(reader, "notetotal");
-        measure(
-            "but2", [&] { return storedValue(reader, "notetotal") != before; }, deleteHeld,
-            deleteWritten);
+        measure(QStringLiteral("delete the first note"), [&] { click("but2"); });
+        measure(QStringLiteral("undo the delete"), [&] { key("Ctrl+Alt+Z"); });
+        measure(QStringLiteral("redo the delete"), [&] { key("Ctrl+Alt+Shift+Z"); });
+        measure(QStringLiteral("flush all notes"), [&] { click("icons2"); });
+        measure(QStringLiteral("undo the flush"), [&] { key("Ctrl+Alt+Z"); });
     }
-    std::printf("bench_commands: %d runs, 500 notes of 10 KB\n%-22s %9s %9s %13s %13s\n", runs,
-                "command", "held med", "held max", "committed med", "committed max");
-    report("add a 10 KB note", addHeld, addWritten);
-    report("update a 10 KB note", updateHeld, updateWritten);
-    report("delete the first note", deleteHeld, deleteWritten);
-    std::printf("(milliseconds from the click)\n");
-    sqlite3_close(reader);
+    std::printf("bench_commands: %d runs, 500 notes of %d KB\n%-22s %9s %9s %13s %13s\n", runs,
+                kilobytes, "command", "held med", "held max", "committed med", "committed max");
+    for (const QString &name : std::as_const(order))
+        report(qPrintable(name), figures[name].held, figures[name].committed);
+    std::printf("(milliseconds from the click or key; held includes the window taking an undo)\n");
     return 0;
 }
