@@ -5,12 +5,17 @@
 //   save floor: the same texts as UTF-16 into one file, fdatasync, rename;
 //   load: the titles at the start, then every body at once;
 //   load floor: read that file back and make the 1,000 QStrings;
-//   one note: a change of one body, against writing its bytes with one sync.
+//   one note: a change of one body, against writing its bytes with one sync;
+//   backup: the day's backup of that store, from its open connection, and
+//   restore: putting it back in another store's place, checked page by page,
+//   both against copying the store's file with one sync.
 // Usage: bench_store [runs] [folder]   (default 7 runs, a temporary folder)
+#include "core/backups.h"
 #include "core/session.h"
 #include "core/settingsstore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -105,6 +110,20 @@ bool floorSave(const QString &path, const Session::State &s)
     const bool ok = ::fdatasync(fd) == 0;
     ::close(fd);
     return ok && ::rename(tmp.constData(), QFile::encodeName(path).constData()) == 0;
+}
+
+// The floor of a backup: the store's bytes into a new file, synced.
+bool floorCopy(const QString &from, const QString &to)
+{
+    QFile in(from);
+    const int fd = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const QByteArray bytes = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    const bool ok = fd >= 0 && !bytes.isEmpty() &&
+                    ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() &&
+                    ::fdatasync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
 }
 
 // The floor of a load: read the file, make the QStrings.
@@ -223,6 +242,41 @@ int main(int argc, char **argv)
         row(QStringLiteral("save, ") + QLatin1String(c.name), median(save), fs);
         row(QStringLiteral("load, ") + QLatin1String(c.name), median(load), fl);
         row(QStringLiteral("one note, ") + QLatin1String(c.name), median(one), median(oneFloor));
+        QList<double> backup, restore, copyFloor;
+        {
+            SettingsStore store(dbPath);
+            Backups backups(dbPath);
+            const QString other = folder + QStringLiteral("/restore-%1/settings.db").arg(c.chars);
+            if (store.open() != SettingsStore::Opened::Opened)
+                return 1;
+            for (int r = 0; r < runs; ++r) {
+                QElapsedTimer t;
+                t.start();
+                // A day of its own each run, so that each one is due.
+                if (backups.make(store, QDate(2000, 1, 1).addDays(r)) != Backups::Made::Made) {
+                    std::fprintf(stderr, "%s\n", qPrintable(backups.errorReason()));
+                    return 1;
+                }
+                backup << ms(t);
+                t.restart();
+                const Backups::Restored restored = Backups(other).restore(backups.newest());
+                restore << ms(t);
+                if (!restored.done) {
+                    std::fprintf(stderr, "%s\n", qPrintable(restored.message));
+                    return 1;
+                }
+                const QDir otherFolder = QFileInfo(other).dir();
+                for (const QString &kept : otherFolder.entryList({"settings.db.before-restore-*"}))
+                    QFile::remove(otherFolder.filePath(kept));
+                t.restart();
+                if (!floorCopy(dbPath, plain + QStringLiteral(".copy")))
+                    return 1;
+                copyFloor << ms(t);
+            }
+        }
+        row(QStringLiteral("backup, ") + QLatin1String(c.name), median(backup), median(copyFloor));
+        row(QStringLiteral("restore, ") + QLatin1String(c.name), median(restore),
+            median(copyFloor));
         std::printf("%-26s %10.2f ms\n", "  close, all written", median(exitSave));
         std::printf("%-26s %10.1f MB db, %.1f MB plain\n", "  sizes",
                     double(QFileInfo(dbPath).size()) / 1048576,

@@ -305,10 +305,22 @@ QString SettingsStore::makeFile(bool create)
 
 SettingsStore::Opened SettingsStore::open(bool create)
 {
+    return open(create ? Access::Create : Access::Existing);
+}
+
+SettingsStore::Opened SettingsStore::openReadOnly()
+{
+    return open(Access::ReadOnly);
+}
+
+SettingsStore::Opened SettingsStore::open(Access access)
+{
     close();
     m_errorReason.clear();
     m_failure = Failure::None;
-    if (const QString problem = makeFile(create); !problem.isEmpty()) {
+    const bool readOnly = access == Access::ReadOnly;
+    if (const QString problem = readOnly ? QString() : makeFile(access == Access::Create);
+        !problem.isEmpty()) {
         m_errorReason = problem;
         m_failure = Failure::Other;
         return Opened::Failed;
@@ -322,8 +334,9 @@ SettingsStore::Opened SettingsStore::open(bool create)
         name = "/proc/self/fd/" + QByteArray::number(m_folderFd) + '/' +
                QFile::encodeName(QFileInfo(m_path).fileName());
     }
-    const int rc = sqlite3_open_v2(name.constData(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, layer);
+    const int rc = sqlite3_open_v2(
+        name.constData(), &m_db,
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX, layer);
     if (rc != SQLITE_OK) {
         fail(rc);
         if (m_db && (rc & 0xff) == SQLITE_CANTOPEN && isPermission(sqlite3_system_errno(m_db)))
@@ -338,12 +351,13 @@ SettingsStore::Opened SettingsStore::open(bool create)
         m_device = st.st_dev;
         m_inode = st.st_ino;
     }
-    switch (checkStore()) {
+    switch (checkStore(!readOnly)) {
     case Check::Sound:
         // After the check, which makes a new store's table: the text
         // encoding can only be chosen in an empty file. A store left in WAL
         // mode by an earlier version turns to the journal here, when it can.
-        sqlite3_exec(m_db, connectionPragmas, nullptr, nullptr, nullptr);
+        if (!readOnly)
+            sqlite3_exec(m_db, connectionPragmas, nullptr, nullptr, nullptr);
         return Opened::Opened;
     case Check::Failed:
         close();
@@ -368,7 +382,7 @@ SettingsStore::FileAtPath SettingsStore::fileAtPath() const
 // Decides whether the open file is a sound store, makes the table in a new
 // (empty) database, and tells damage (set it aside) from a failure to look
 // (a lock, a disk error: leave the file alone).
-SettingsStore::Check SettingsStore::checkStore()
+SettingsStore::Check SettingsStore::checkStore(bool mayCreate)
 {
     auto classify = [this](int rc) {
         if (isDamage(rc))
@@ -392,6 +406,8 @@ SettingsStore::Check SettingsStore::checkStore()
     sqlite3_finalize(stmt);
     if (rc != SQLITE_ROW)
         return classify(rc);
+    if (objects == 0 && !mayCreate)
+        return Check::Damaged;
     if (objects == 0)
         return createSchema() ? Check::Sound : Check::Failed;
     if (tables != 1)
@@ -444,6 +460,11 @@ bool SettingsStore::scan(Scan scan)
         m_errorReason = tr("the store is damaged");
     }
     return sound;
+}
+
+bool SettingsStore::backUpTo(const QString &file)
+{
+    return run("VACUUM INTO ?1", [&file](sqlite3_stmt *stmt) { return bindText(stmt, 1, file); });
 }
 
 bool SettingsStore::createSchema()

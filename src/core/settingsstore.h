@@ -46,6 +46,9 @@ public:
     // Makes the folder (0700) and, when create, a missing file (0600), and
     // takes the group's and others' rights off an existing pair.
     Opened open(bool create = true);
+    // Opens an existing file to look at it, changing neither it nor its
+    // folder: Opened only when it is a sound store (an empty file is none).
+    Opened openReadOnly();
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
@@ -64,6 +67,11 @@ public:
     void setBusyDeadline(QDeadlineTimer deadline);
     // False when damaged (failure()) or unreadable.
     bool scan(Scan scan);
+    // Writes a consistent copy of the store into file, which must be missing
+    // or empty, in a read transaction of its own: never inside another one.
+    // SQLite does not promise the copy synced, and would make a missing file
+    // with the umask's rights.
+    bool backUpTo(const QString &file);
 
     // The application's entries of a section, or of its keys from `from`
     // up to, not including, `to`; nothing when the read failed.
@@ -129,8 +137,10 @@ private:
         DataVersion,
         StatementCount
     };
+    enum class Access { Create, Existing, ReadOnly };
+    Opened open(Access access);
     QString makeFile(bool create);
-    Check checkStore();
+    Check checkStore(bool mayCreate);
     bool createSchema();
     sqlite3_stmt *statement(Statement which);
     bool fail(int rc);
