@@ -27,7 +27,7 @@ private slots:
         QTest::newRow("leading dots and blanks, empty body") << " . .hidden" << "" << "002 hidden.txt";
         QTest::newRow("nothing left for a name") << "..." << "dots" << "002 note.txt";
         QTest::newRow("1,000 characters, cut at 100 bytes") << mix << mix << "002 " + mix.left(56) + ".txt";
-        QTest::newRow("byte order mark in the body") << "mark" << "\uFEFFtext" << "002 mark.txt";
+        QTest::newRow("byte order mark in the body") << "mark" << QStringLiteral("\uFEFFtext") << "002 mark.txt";
         QTest::newRow("emoji") << "Family \U0001F468\u200D\U0001F469\u200D\U0001F467" << "\U0001F389\n" << "002 Family \U0001F468\u200D\U0001F469\u200D\U0001F467.txt";
         QTest::newRow("right-to-left, an override") << "\u05E9\u05DC\u05D5\u05DD \u202Eabc" << "\u0645\u0631\u062D\u0628\u0627" << "002 \u05E9\u05DC\u05D5\u05DD _abc.txt";
         QTest::newRow("lone surrogate") << QStringLiteral("a\xDC00" "b") << QStringLiteral("x\xDC00") << "002 a\uFFFDb.txt";
