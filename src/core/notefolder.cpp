@@ -176,10 +176,9 @@ NoteFolder::Exported NoteFolder::exportNotes(const QList<Note> &notes) const
     QSet<QString> ours(previous.otherFiles.cbegin(), previous.otherFiles.cend());
     for (const IndexEntry &entry : std::as_const(previous.notes))
         ours.insert(entry.fileName);
-    // On a file system that ignores case (a FAT memory stick), "002 milk.txt"
-    // and "002 Milk.txt" are one file: one of ours, and not to be removed once
-    // rewritten under the other name.
-    QSet<QString> oursFolded, writtenFolded;
+    // A file system that ignores case (a FAT memory stick) takes "001 milk.txt"
+    // for "001 Milk.txt": a file of ours, not the user's.
+    QSet<QString> oursFolded;
     for (const QString &name : std::as_const(ours))
         oursFolded.insert(name.toCaseFolded());
     Exported result;
@@ -203,12 +202,34 @@ NoteFolder::Exported NoteFolder::exportNotes(const QList<Note> &notes) const
     // Every file about to be written is named in the index before the first
     // is, so that an interrupted export leaves nothing the next one would
     // take for the user's.
-    ours.unite(QSet<QString>(names.cbegin(), names.cend()));
+    const QSet<QString> fresh(names.cbegin(), names.cend());
+    ours.unite(fresh);
     previous.otherFiles = QStringList(ours.cbegin(), ours.cend());
     if (const QString why = writeIndex(folder, previous); !why.isEmpty())
         return refused<Exported>(tr("%1 cannot be written: %2").arg(m_path, why));
 
+    // On a file system that ignores case, a note retitled from "Milk" to
+    // "milk" keeps its one file: the old name goes before the new is
+    // written, as removing it after would remove the note.
+    QSet<QString> freshFolded;
+    for (const QString &name : names)
+        freshFolded.insert(name.toCaseFolded());
     Index written;
+    const auto removeFile = [&](const QString &name) {
+        if (!folder.remove(name) && folder.exists(name)) {
+            written.otherFiles.append(name);
+            result.reported.append({-1, {}, name, tr("could not be removed")});
+        }
+    };
+    for (auto name = ours.begin(); name != ours.end();) {
+        if (fresh.contains(*name) || !freshFolded.contains(name->toCaseFolded())) {
+            ++name;
+            continue;
+        }
+        removeFile(*name);
+        name = ours.erase(name);
+    }
+
     for (qsizetype i = 0; i < valid.size(); ++i) {
         if (const QString why = writeFile(folder.filePath(names[i]), valid[i].body.toUtf8());
             !why.isEmpty()) {
@@ -217,17 +238,10 @@ NoteFolder::Exported NoteFolder::exportNotes(const QList<Note> &notes) const
         }
         written.notes.append({valid[i].title, names[i]});
         result.fileNames.append(names[i]);
-        writtenFolded.insert(names[i].toCaseFolded());
         ours.remove(names[i]);
     }
-    for (const QString &gone : std::as_const(ours)) {
-        if (writtenFolded.contains(gone.toCaseFolded())) {
-            written.otherFiles.append(gone);
-        } else if (folder.exists(gone) && !folder.remove(gone)) {
-            written.otherFiles.append(gone);
-            result.reported.append({-1, {}, gone, tr("could not be removed")});
-        }
-    }
+    for (const QString &gone : std::as_const(ours))
+        removeFile(gone);
     if (const QString why = writeIndex(folder, written); !why.isEmpty())
         result.reported.append({-1,
                                 {},
