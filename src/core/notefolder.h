@@ -29,7 +29,7 @@ public:
     // a person writes, and its body is held whole in memory, in UTF-16 (twice
     // the bytes for most text), and laid out in the text box; 16 MiB is
     // thousands of pages, so a larger file is a log, a dump or a misnamed
-    // binary, and 500 of them would not fit in memory.
+    // binary, and 500 such notes would take 16 GB.
     static constexpr qint64 largestFile = 16 * 1024 * 1024;
 
     enum class Outcome {
