@@ -1,5 +1,7 @@
-// Start-up: one running copy per user, the main window, and the ways a
-// session ends (the window, a logout, a termination signal).
+// Start-up: the command line, one running copy per user, the session and
+// the main window, and the ways a session ends (the window, a logout, a
+// termination signal).
+#include "app/commandline.h"
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
 #include "app/translations.h"
@@ -8,7 +10,6 @@
 #include "ui/notetextbox.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QMessageBox>
 #include <QSessionManager>
 
@@ -28,56 +29,42 @@ void preferX11()
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
-// The options a terminal user asks for are answered before any display is
-// needed. Qt's own options (-platform, -display, ...) are left to Qt.
-// Returns the exit status when the program is to end here.
-std::optional<int> answerCommandLine()
+// What another start asks of the running window: to show or hide it, the
+// notes for its export, or to take the notes of its import.
+QByteArray answer(const QByteArray &request, const QByteArray &data, MainWindow &window,
+                  Session &session)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "A small desktop notes keeper: one narrow window at "
-                                            "the side of the screen.\nThe notes are kept in "
-                                            "$XDG_CONFIG_HOME/quillbox/settings.db."));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin",
-                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "display",
-                             "geometry", "style", "stylesheet", "session", "name", "title"}) {
-        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
+    if (request == "toggle") {
+        window.toggle();
+        return {};
     }
-    for (const char *name : {"reverse", "nograb", "dograb", "sync", "widgetcount"}) {
-        QCommandLineOption qtFlag(QString::fromLatin1(name));
-        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtFlag);
+    if (session.condition() == Session::Condition::Unread)
+        return CommandLine::refusal(QCoreApplication::translate(
+            "main", "Quillbox has not read its notes yet; try again later."));
+    if (request == "export") {
+        // Every change the window shows is written, or the export says not.
+        session.waitForWrites();
+        return CommandLine::answerExport(
+            window.notes(), session.condition() == Session::Condition::Failing
+                                ? QCoreApplication::translate(
+                                      "main", "Quillbox could not save all its changes to its "
+                                              "store; the export holds them nonetheless.")
+                                : QString());
     }
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString problem =
-            parser.positionalArguments().isEmpty()
-                ? parser.errorText()
-                : QCoreApplication::translate("main", "Unexpected argument '%1'.")
-                      .arg(parser.positionalArguments().first());
-        std::fprintf(stderr, "quillbox: %s\n%s\n", qPrintable(problem),
-                     qPrintable(QCoreApplication::translate(
-                         "main", "Try 'quillbox --help' for more information.")));
-        return 2;
+    if (request == "import") {
+        const std::optional<CommandLine::Import> import = CommandLine::importRequest(data);
+        if (!import)
+            return CommandLine::refusal(
+                QCoreApplication::translate("main", "The notes to import did not arrive whole."));
+        int added = -1;
+        const QString message = window.importNotes(import->notes, import->source, &added);
+        return CommandLine::answerImport(added < 0                      ? CommandLine::Refused
+                                         : added < import->notes.size() ? CommandLine::Skipped
+                                                                        : CommandLine::Done,
+                                         message);
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // The usage line names the program as a user types it, not by the
-        // path it was started with.
-        QString text = parser.helpText();
-        const QString startedAs = QCoreApplication::arguments().constFirst();
-        text.replace(text.indexOf(startedAs), startedAs.size(), QStringLiteral("quillbox"));
-        std::fputs(qPrintable(text), stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("quillbox %s\n", QUILLBOX_VERSION);
-        return 0;
-    }
-    return std::nullopt;
+    return CommandLine::refusal(QCoreApplication::translate(
+        "main", "Quillbox is running: close it first, then restore the backup."));
 }
 
 } // namespace
@@ -86,13 +73,19 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("quillbox"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLBOX_VERSION));
+    const QString storePath = Session::defaultStorePath();
+    CommandLine::Parsed parsed;
     if (argc > 1) {
-        // The help and the complaints about options in the user's language;
-        // a plain start does without this application object.
+        // The help, the complaints about options and what an export or an
+        // import did in the user's language; a plain start does without this
+        // application object.
         QCoreApplication commandLine(argc, argv);
         const Translations translations;
-        if (const std::optional<int> status = answerCommandLine())
-            return *status;
+        parsed = CommandLine::parse(QCoreApplication::arguments());
+        if (parsed.exitStatus)
+            return *parsed.exitStatus;
+        if (parsed.job != CommandLine::Job::Start && parsed.job != CommandLine::Job::Toggle)
+            return CommandLine::run(parsed, storePath);
     }
     preferX11();
     NoteTextBox::keepLayoutMemory();
@@ -102,9 +95,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.quillbox.Quillbox"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const QString storePath = Session::defaultStorePath();
     SingleInstance instance(storePath);
-    switch (instance.acquire()) {
+    switch (instance.acquire(parsed.job == CommandLine::Job::Toggle ? "toggle" : "raise")) {
     case SingleInstance::Start::Run:
         break;
     case SingleInstance::Start::HandedOver:
@@ -130,6 +122,9 @@ int main(int argc, char *argv[])
     MainWindow window(session);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window,
                      &MainWindow::bringToFront);
+    instance.setHandler([&window, &session](const QByteArray &request, const QByteArray &data) {
+        return answer(request, data, window, session);
+    });
     QObject::connect(&window, &MainWindow::closing, &instance, &SingleInstance::setClosing);
     QObject::connect(&window, &MainWindow::finished, &app, [] { QCoreApplication::exit(0); });
     // A logout or a termination signal is one more way of closing the window.

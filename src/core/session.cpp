@@ -2,6 +2,8 @@
 // at once on a thread of the session's own.
 #include "core/session.h"
 
+#include "core/backups.h"
+
 #include <QDir>
 #include <QHash>
 
@@ -260,6 +262,8 @@ void Session::run()
             continue;
         }
         const bool written = store(target(!ending));
+        if (written && !ending)
+            backUpWhenDue();
 
         lock.lock();
         setCondition(written ? Condition::Saved : Condition::Failing,
@@ -294,6 +298,10 @@ bool Session::readStore()
         problem = tr("The notes store %1 was damaged and has been kept aside as %2. "
                      "Quillbox starts with no notes.")
                       .arg(m_store.path(), aside);
+        if (const QString newest = Backups(m_store.path()).newest(); !newest.isEmpty())
+            problem += u'\n' + tr("The newest backup is %1. To put it back, close Quillbox "
+                                  "and run:\n    quillbox --restore %1")
+                                   .arg(newest);
         opened = m_store.open();
     }
     if (opened != SettingsStore::Opened::Opened)
@@ -551,6 +559,19 @@ void Session::moveHistory(bool undo)
     m_store.rollback();
     classifyFailure();
     answer({}, Refusal::Failed, reason);
+}
+
+void Session::backUpWhenDue()
+{
+    // After a write, so never before the check for damage, and at most once
+    // a day even when the program runs for days.
+    if (m_backedUp == QDate::currentDate() || m_toSetAside)
+        return;
+    m_backedUp = QDate::currentDate();
+    m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
+    Backups backups(m_store.path());
+    if (backups.make(m_store) == Backups::Made::Failed)
+        post([this, reason = backups.errorReason()] { emit backupFailed(reason); });
 }
 
 void Session::tellHistory()

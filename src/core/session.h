@@ -8,6 +8,7 @@
 #include "core/settingsstore.h"
 #include "core/storedlayout.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <condition_variable>
@@ -120,6 +121,8 @@ signals:
                       const QString &reason);
     // The undo history could not be written or read; the notes were.
     void historyFailed(const QString &reason);
+    // The day's backup of the store could not be made; the notes are safe.
+    void backupFailed(const QString &reason);
 
 private:
     void run();
@@ -141,6 +144,7 @@ private:
     void classifyFailure();
     void moveHistory(bool undo);
     void tellHistory();
+    void backUpWhenDue();
     StoredLayout::State target(bool running) const;
     bool openAgain();
     void setAsideLater(const QString &label, const QString &message);
@@ -162,6 +166,7 @@ private:
     // tell the user, with the two paths to fill in.
     std::optional<std::pair<QString, QString>> m_toSetAside;
     QString m_writeProblem;
+    QDate m_backedUp; // the day a backup was last looked for
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake; // for the thread

@@ -277,6 +277,9 @@ void MainWindow::followSession()
     connect(&m_session, &Session::historyFailed, this, [this](const QString &reason) {
         m_statusLine->showMessage(tr("Undo history not saved: %1").arg(reason));
     });
+    connect(&m_session, &Session::backupFailed, this, [this](const QString &reason) {
+        m_statusLine->showMessage(tr("Today's backup of the notes was not made: %1").arg(reason));
+    });
     connect(&m_session, &Session::storeReplaced, this, [this](const QString &message) {
         m_statusLine->showMessage(message);
         m_desktop.showMessage(
@@ -373,14 +376,17 @@ void MainWindow::toggle()
         bringToFront();
 }
 
-QString MainWindow::importNotes(const QList<Note> &notes, const QString &source)
+QString MainWindow::importNotes(const QList<Note> &notes, const QString &source, int *added)
 {
+    *added = -1;
     if (!mayChangeNotes())
         return m_notesRead ? tr("Quillbox is busy with an undo; try again.")
                            : tr("Quillbox has not read its notes yet; try again later.");
+    const int before = m_notebook.count();
     const NoteCommands::Outcome outcome = m_commands.importNotes(notes, source);
     present(outcome);
     showCountLine();
+    *added = m_notebook.count() - before;
     return *outcome.status;
 }
 

@@ -46,9 +46,10 @@ public:
     void toggle();
     // The notes the window holds, for an export.
     QList<Note> notes() const { return m_notebook.notes(); }
-    // Adds notes read elsewhere, written at once as one undo step; what
-    // was done, or why not.
-    QString importNotes(const QList<Note> &notes, const QString &source);
+    // Adds notes read elsewhere, as many as there is room for, written at
+    // once as one undo step; what was done, or why not. *added is how many,
+    // or -1 when the window could take none now.
+    QString importNotes(const QList<Note> &notes, const QString &source, int *added);
 
 signals:
     // The exit save is about to begin.
