@@ -86,6 +86,12 @@ int main(int argc, char *argv[])
             return *parsed.exitStatus;
         if (parsed.job != CommandLine::Job::Start && parsed.job != CommandLine::Job::Toggle)
             return CommandLine::run(parsed, storePath);
+        // A running copy is shown or hidden with no display needed here;
+        // with none, the window starts.
+        if (parsed.job == CommandLine::Job::Toggle &&
+            SingleInstance(storePath).acquire("toggle", {}, false) ==
+                SingleInstance::Start::HandedOver)
+            return 0;
     }
     preferX11();
     NoteTextBox::keepLayoutMemory();

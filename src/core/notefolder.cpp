@@ -322,7 +322,7 @@ NoteFolder::Imported NoteFolder::importNotes(int room) const
     }
 
     QString summary =
-        tr("Imported %n note(s) from %1.", nullptr, int(result.notes.size())).arg(m_path);
+        tr("Read %n note(s) from %1.", nullptr, int(result.notes.size())).arg(m_path);
     if (result.leftOut > 0)
         summary +=
             u' ' + tr("%n more left out: there is no room for them.", nullptr, result.leftOut);
