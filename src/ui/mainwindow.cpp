@@ -473,6 +473,8 @@ void MainWindow::takeHistoryStep(const HistoryStep &step, bool undone, Session::
         return;
     }
     const NoteCommands::Outcome outcome = m_commands.applyHistory(step, undone);
+    followNotes(step.at, int((undone ? step.inserted : step.removed).size()),
+                int((undone ? step.removed : step.inserted).size()));
     present(outcome);
     showCountLine();
     {
@@ -481,10 +483,12 @@ void MainWindow::takeHistoryStep(const HistoryStep &step, bool undone, Session::
     }
     // A dropped edit comes back into the box; otherwise the restored note
     // shows, unless the box holds text typed and not kept yet.
+    const int note = m_commands.noteAt(outcome.row);
     if (step.droppedText && undone)
-        showInBox(m_commands.noteAt(outcome.row), *step.droppedText);
-    else if (m_noteText->noteText() == m_shownText || m_noteText->noteText().isEmpty())
-        showInBox(m_commands.noteAt(outcome.row), m_commands.bodyAt(outcome.row));
+        showInBox(note, *step.droppedText);
+    else if (note >= 0 &&
+             (m_noteText->noteText() == m_shownText || m_noteText->noteText().isEmpty()))
+        showInBox(note, m_notebook.at(note).body);
     m_statusLine->showMessage(*outcome.status, undone ? m_redoAction : m_undoAction);
 }
 
@@ -494,6 +498,15 @@ void MainWindow::showInBox(int note, const QString &text)
     m_shownNote = note;
     // As the box reads it back: a dropped edit is a text that differs.
     m_shownText = note >= 0 ? m_noteText->noteText() : QString();
+}
+
+void MainWindow::followNotes(int at, int removed, int inserted)
+{
+    // The box may go on showing a note that left: its text is no note's now.
+    if (m_shownNote >= at + removed)
+        m_shownNote += inserted - removed;
+    else if (m_shownNote >= at)
+        m_shownNote = -1;
 }
 
 void MainWindow::keepDroppedEdit()
@@ -552,8 +565,13 @@ void MainWindow::showAll()
 void MainWindow::flushAll()
 {
     // The count line keeps its text until the next listing or note button.
-    if (mayChangeNotes())
-        present(m_commands.flushAll());
+    if (!mayChangeNotes())
+        return;
+    const int count = m_notebook.count();
+    const NoteCommands::Outcome outcome = m_commands.flushAll();
+    if (outcome.changed)
+        followNotes(0, count, 0);
+    present(outcome);
 }
 
 // Every note button rewrites the count line, whatever its command did.
@@ -581,8 +599,13 @@ void MainWindow::updateNote()
 
 void MainWindow::deleteNote()
 {
-    if (mayChangeNotes())
-        present(m_commands.deleteNote(pickedRow()));
+    if (mayChangeNotes()) {
+        const int note = m_commands.noteAt(pickedRow());
+        const NoteCommands::Outcome outcome = m_commands.deleteNote(pickedRow());
+        if (outcome.changed)
+            followNotes(note, 1, 0);
+        present(outcome);
+    }
     showCountLine();
 }
 

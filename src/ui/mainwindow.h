@@ -107,6 +107,7 @@ private:
                          const QString &reason);
     void showInBox(int note, const QString &text);
     void keepDroppedEdit();
+    void followNotes(int at, int removed, int inserted);
     bool mayChangeNotes() const;
     void tellLater(const QString &problem);
     void endSession();
