@@ -124,6 +124,7 @@ int main(int argc, char *argv[])
     TerminationSignals terminations;
     // The store is read on the session's thread while the widgets are built.
     Session session(storePath);
+    session.keepDailyBackups();
     session.open();
     MainWindow window(session);
     QObject::connect(&instance, &SingleInstance::raiseRequested, &window,

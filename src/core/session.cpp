@@ -565,7 +565,7 @@ void Session::backUpWhenDue()
 {
     // After a write, so never before the check for damage, and at most once
     // a day even when the program runs for days.
-    if (m_backedUp == QDate::currentDate() || m_toSetAside)
+    if (!m_keepsBackups || m_backedUp == QDate::currentDate() || m_toSetAside)
         return;
     m_backedUp = QDate::currentDate();
     m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));

@@ -83,6 +83,9 @@ public:
     static QString defaultStorePath();
     QString storePath() const { return m_store.path(); }
 
+    // Keeps a backup of the store, once a day, after a write: the window's
+    // session does, the command line's do not.
+    void keepDailyBackups() { m_keepsBackups = true; }
     // Starts reading on the session's thread; returns at once.
     void open();
     // Waits for the titles and font sizes; a notebook's bodies come when it
@@ -166,6 +169,7 @@ private:
     // tell the user, with the two paths to fill in.
     std::optional<std::pair<QString, QString>> m_toSetAside;
     QString m_writeProblem;
+    bool m_keepsBackups = false;
     QDate m_backedUp; // the day a backup was last looked for
 
     mutable std::mutex m_mutex;
