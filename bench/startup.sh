@@ -128,6 +128,20 @@ seed() {
 }
 seed "$WORK/seeded.db" 10240
 seed "$WORK/seeded64.db" 65536
+# The store after a flush of 500 notes of 64 KB: no notes, and the flush's
+# step in the undo history, 64 MB that the start must not read.
+{
+    echo "PRAGMA page_size = 4096; PRAGMA encoding = 'UTF-16le';"
+    echo "CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
+    echo "  value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;"
+    echo "CREATE TABLE history (step INTEGER PRIMARY KEY, undone INTEGER NOT NULL,"
+    echo "  label TEXT NOT NULL, at INTEGER NOT NULL, removed BLOB NOT NULL, inserted BLOB NOT NULL,"
+    echo "  dropped TEXT, size INTEGER NOT NULL);"
+    echo "PRAGMA user_version = 1;"
+    echo "INSERT INTO settings VALUES ('qbxlm120', 'general', 'notetotal', '0');"
+    echo "INSERT INTO history VALUES (1, 0, 'Flushed 500 note(s).', 0,"
+    echo "  randomblob(500 * 65536 * 2), x'00000000', NULL, 500 * 65536);"
+} | sqlite3 "$WORK/flushed64.db" || die "could not seed $WORK/flushed64.db"
 
 # ------------------------------------------------------------ X and openbox
 
@@ -230,23 +244,27 @@ median() { tr ' ' '\n' <<<"$*" | sort -n | awk '{ v[NR] = $1 } END { print v[int
 minimum() { tr ' ' '\n' <<<"$*" | sort -n | head -n 1; }
 maximum() { tr ' ' '\n' <<<"$*" | sort -n | tail -n 1; }
 
-PROGRAMS=(floor_empty floor_label floor_list quillbox_empty quillbox_500 quillbox_500x64)
-declare -A BIN=([floor_empty]=$FLOOR_EMPTY [floor_label]=$FLOOR_LABEL [floor_list]=$FLOOR_LIST
-    [quillbox_empty]=$QBX [quillbox_500]=$QBX [quillbox_500x64]=$QBX)
-declare -A TITLE=([floor_empty]='^Floor empty$' [floor_label]='^Floor label$' [floor_list]='^Floor list$'
-    [quillbox_empty]='^Quillbox 1\.20$' [quillbox_500]='^Quillbox 1\.20$' [quillbox_500x64]='^Quillbox 1\.20$')
-declare -A SEED=([floor_empty]=none [floor_label]=none [floor_list]=none [quillbox_empty]=none
-    [quillbox_500]=seeded [quillbox_500x64]=seeded64)
+PROGRAMS=(floor_empty floor_label floor_list quillbox_empty quillbox_500 quillbox_500x64
+    quillbox_flushed64)
+declare -A BIN=([floor_empty]=$FLOOR_EMPTY [floor_label]=$FLOOR_LABEL [floor_list]=$FLOOR_LIST)
+declare -A TITLE=([floor_empty]='^Floor empty$' [floor_label]='^Floor label$' [floor_list]='^Floor list$')
+declare -A SEED=([floor_empty]=none [floor_label]=none [floor_list]=none)
+# name BINARY: Quillbox's programs, one a seeded store.
+quillboxes() {
+    local store
+    for store in empty:none 500:seeded 500x64:seeded64 flushed64:flushed64; do
+        BIN[${1}_${store%%:*}]=$2 TITLE[${1}_${store%%:*}]='^Quillbox 1\.20$' SEED[${1}_${store%%:*}]=${store#*:}
+    done
+}
+quillboxes quillbox "$QBX"
 for entry in ${COMPARE:-}; do
     name=${entry%%=*}
     [[ -x ${entry#*=} ]] || die "COMPARE: ${entry#*=} is not an executable"
-    for seed in empty 500; do
-        PROGRAMS+=("${name}_$seed")
-        BIN[${name}_$seed]=${entry#*=}
-        TITLE[${name}_$seed]='^Quillbox 1\.20$'
-        SEED[${name}_$seed]=$([[ $seed == 500 ]] && echo seeded || echo none)
-    done
+    quillboxes "$name" "${entry#*=}"
+    PROGRAMS+=("${name}_empty" "${name}_500" "${name}_500x64")
 done
+# ONLY="floor_list quillbox_500 ...": just these, to save time.
+[[ -n ${ONLY:-} ]] && read -ra PROGRAMS <<<"$ONLY"
 declare -A STARTS PSSES CLOSES
 
 echo "startup.sh: $RUNS runs of ${PROGRAMS[*]} ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
@@ -275,31 +293,41 @@ for p in "${PROGRAMS[@]}"; do
         "${MED_CLOSE[$p]}" "$(minimum ${CLOSES[$p]})" "$(maximum ${CLOSES[$p]})"
 done
 
-# verdict WHAT VALUE LIMIT UNIT
+# verdict WHAT VALUE LIMIT UNIT (nothing for a program not measured)
 verdict() {
+    [[ -n $2 ]] || return 0
     awk -v what="$1" -v v="$2" -v lim="$3" -v unit="$4" 'BEGIN {
         printf "  %-52s %8.2f %-4s limit %8.2f %-4s %s\n", what, v, unit, lim, unit, (v <= lim ? "met" : "MISSED")
     }'
 }
 
+# ratio A B: A's median start over B's; extra A B: A's Pss over B's, in MB.
+ratio() { [[ -n ${MED_START[$1]:-} && -n ${MED_START[$2]:-} ]] && awk -v a="${MED_START[$1]}" -v b="${MED_START[$2]}" 'BEGIN { print a / b }'; }
+extra() { [[ -n ${MED_PSS[$1]:-} && -n ${MED_PSS[$2]:-} ]] && awk -v a="${MED_PSS[$1]}" -v b="${MED_PSS[$2]}" 'BEGIN { print (a - b) / 1024 }'; }
+
 echo
 echo "Targets (medians):"
 verdict "empty store: start / floor_empty start" \
-    "$(awk -v a="${MED_START[quillbox_empty]}" -v b="${MED_START[floor_empty]}" 'BEGIN { print a / b }')" 1.2 x
+    "$(ratio quillbox_empty floor_empty)" 1.2 x
 verdict "empty store: Pss - floor_empty Pss" \
-    "$(awk -v a="${MED_PSS[quillbox_empty]}" -v b="${MED_PSS[floor_empty]}" 'BEGIN { print (a - b) / 1024 }')" 4 MB
+    "$(extra quillbox_empty floor_empty)" 4 MB
 verdict "500 notes of 10 KB: start / floor_list start" \
-    "$(awk -v a="${MED_START[quillbox_500]}" -v b="${MED_START[floor_list]}" 'BEGIN { print a / b }')" 1.1 x
+    "$(ratio quillbox_500 floor_list)" 1.1 x
 verdict "500 notes of 10 KB: Pss - floor_list Pss" \
-    "$(awk -v a="${MED_PSS[quillbox_500]}" -v b="${MED_PSS[floor_list]}" 'BEGIN { print (a - b) / 1024 }')" 15 MB
-verdict "500 notes of 10 KB: close, save included" "${MED_CLOSE[quillbox_500]}" 100 ms
+    "$(extra quillbox_500 floor_list)" 15 MB
+verdict "500 notes of 10 KB: close, save included" "${MED_CLOSE[quillbox_500]:-}" 100 ms
 verdict "500 notes of 64 KB: start / floor_list start" \
-    "$(awk -v a="${MED_START[quillbox_500x64]}" -v b="${MED_START[floor_list]}" 'BEGIN { print a / b }')" 1.2 x
+    "$(ratio quillbox_500x64 floor_list)" 1.2 x
 verdict "500 notes of 64 KB: Pss - floor_list Pss" \
-    "$(awk -v a="${MED_PSS[quillbox_500x64]}" -v b="${MED_PSS[floor_list]}" 'BEGIN { print (a - b) / 1024 }')" 20 MB
+    "$(extra quillbox_500x64 floor_list)" 20 MB
+verdict "after a flush of 500 notes of 64 KB: start / floor_list start" \
+    "$(ratio quillbox_flushed64 floor_list)" 1.2 x
+verdict "after a flush of 500 notes of 64 KB: Pss - floor_list Pss" \
+    "$(extra quillbox_flushed64 floor_list)" 20 MB
 
 # against A B: start ratio and Pss difference of program A against program B.
 against() {
+    [[ -n ${MED_START[$1]:-} && -n ${MED_START[$2]:-} ]] || return 0
     awk -v a="${MED_START[$1]}" -v b="${MED_START[$2]}" \
         -v c="${MED_PSS[$1]}" -v d="${MED_PSS[$2]}" \
         'BEGIN { printf "  start %.2f x, Pss %+.2f MB\n", a / b, (c - d) / 1024 }'
@@ -312,3 +340,10 @@ echo "and what a list and a text box cost any window (floor_list against floor_e
 against floor_list floor_empty
 echo "and Quillbox with no notes against that list window (quillbox_empty against floor_list):"
 against quillbox_empty floor_list
+for entry in ${COMPARE:-}; do
+    for store in 500 500x64; do
+        echo "and ${entry%%=*}_$store against floor_list, then against quillbox_$store:"
+        against "${entry%%=*}_$store" floor_list
+        against "${entry%%=*}_$store" "quillbox_$store"
+    done
+done
