@@ -21,6 +21,9 @@ constexpr auto retryInterval = std::chrono::seconds(2);
 // The bodies are read at the first need, or this long after the titles:
 // the window shows first.
 constexpr auto bodiesAfter = std::chrono::seconds(1);
+// The day's backup waits for this long a time with nothing to write, so that
+// it holds back neither a change nor the end.
+constexpr auto backupAfterQuiet = std::chrono::seconds(5);
 
 QString homeFolder()
 {
@@ -58,6 +61,8 @@ Session::~Session()
     {
         const std::lock_guard lock(m_mutex);
         m_stopping = true;
+        if (m_backingUp)
+            m_store.interrupt();
     }
     m_wake.notify_all();
     if (m_thread.joinable())
@@ -143,6 +148,8 @@ bool Session::finish()
             return true;
         m_finishing = true;
         m_finished.reset();
+        if (m_backingUp)
+            m_store.interrupt();
         // One wait for another program's lock, for all that is left to write.
         m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
     }
@@ -217,10 +224,17 @@ void Session::run()
         m_writing = false;
         m_done.notify_all();
         const auto due = [this] { return m_stopping || m_finishing || !m_ops.empty(); };
-        if (m_condition == Condition::Failing)
+        if (m_condition == Condition::Failing) {
             m_wake.wait_for(lock, retryInterval, due);
-        else
+        } else if (m_keepsBackups && m_backedUp != QDate::currentDate()) {
+            if (!m_wake.wait_for(lock, backupAfterQuiet, due)) {
+                lock.unlock();
+                backUp();
+                continue;
+            }
+        } else {
             m_wake.wait(lock, due);
+        }
         if (m_stopping)
             return;
         // The writes waiting go in one transaction; an undo or a redo waits
@@ -262,8 +276,6 @@ void Session::run()
             continue;
         }
         const bool written = store(target(!ending));
-        if (written && !ending)
-            backUpWhenDue();
 
         lock.lock();
         setCondition(written ? Condition::Saved : Condition::Failing,
@@ -387,12 +399,8 @@ bool Session::readStore()
 
     // Every page after a session that did not end (its mark is still
     // there), else a quicker look; before anything is written.
-    const bool damaged =
-        m_access == Access::ReadWrite &&
-        (salvaged ||
-         (!m_store.scan(read.running ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick) &&
-          m_store.failure() == SettingsStore::Failure::Damage));
-    if (damaged)
+    m_scanDue = read.running ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick;
+    if (salvaged && m_access == Access::ReadWrite)
         setAsideLater(QStringLiteral("damaged"),
                       damagedText() + (unreadable > 0 ? u' ' + tr("%n note(s) could not be read "
                                                                   "in full.",
@@ -479,6 +487,10 @@ bool Session::store(const Layout::State &target, bool again)
 bool Session::beginWrite(bool again)
 {
     m_writeProblem.clear();
+    if (const auto scan = std::exchange(m_scanDue, std::nullopt);
+        scan && m_store.isOpen() && !m_store.scan(*scan) &&
+        m_store.failure() == SettingsStore::Failure::Damage)
+        setAsideLater(QStringLiteral("damaged"), damagedText());
     const bool ready =
         setAsidePending() &&
         ((m_store.isOpen() && m_store.fileAtPath() == SettingsStore::FileAtPath::Same) ||
@@ -561,16 +573,24 @@ void Session::moveHistory(bool undo)
     answer({}, Refusal::Failed, reason);
 }
 
-void Session::backUpWhenDue()
+void Session::backUp()
 {
-    // After a write, so never before the check for damage, and at most once
-    // a day even when the program runs for days.
-    if (!m_keepsBackups || m_backedUp == QDate::currentDate() || m_toSetAside)
-        return;
+    // Once a day at most, even when the program runs for days; never of a
+    // file about to be set aside.
     m_backedUp = QDate::currentDate();
+    if (m_toSetAside || !m_store.isOpen())
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_backingUp = true;
+    }
     m_store.setBusyDeadline(QDeadlineTimer(m_busyWaitMs));
     Backups backups(m_store.path());
-    if (backups.make(m_store) == Backups::Made::Failed)
+    const bool failed = backups.make(m_store) == Backups::Made::Failed;
+    const std::lock_guard lock(m_mutex);
+    m_backingUp = false;
+    // An end cuts it short: the next start makes it.
+    if (failed && !m_finishing && !m_stopping)
         post([this, reason = backups.errorReason()] { emit backupFailed(reason); });
 }
 

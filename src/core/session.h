@@ -147,7 +147,7 @@ private:
     void classifyFailure();
     void moveHistory(bool undo);
     void tellHistory();
-    void backUpWhenDue();
+    void backUp();
     StoredLayout::State target(bool running) const;
     bool openAgain();
     void setAsideLater(const QString &label, const QString &message);
@@ -170,7 +170,9 @@ private:
     std::optional<std::pair<QString, QString>> m_toSetAside;
     QString m_writeProblem;
     bool m_keepsBackups = false;
-    QDate m_backedUp; // the day a backup was last looked for
+    QDate m_backedUp; // the day a backup was last made or tried
+    // Before the first write: the scan for damage the read asked for.
+    std::optional<SettingsStore::Scan> m_scanDue;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake; // for the thread
@@ -183,6 +185,7 @@ private:
     std::deque<Op> m_ops;
     bool m_writing = false;
     bool m_finishing = false;
+    bool m_backingUp = false; // an end or a stop cuts it short
     std::optional<bool> m_finished;
     bool m_stopping = false;
     std::thread m_thread;

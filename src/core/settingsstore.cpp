@@ -467,6 +467,12 @@ bool SettingsStore::backUpTo(const QString &file)
     return run("VACUUM INTO ?1", [&file](sqlite3_stmt *stmt) { return bindText(stmt, 1, file); });
 }
 
+void SettingsStore::interrupt()
+{
+    if (m_db)
+        sqlite3_interrupt(m_db);
+}
+
 bool SettingsStore::createSchema()
 {
     if (sqlite3_db_readonly(m_db, "main") == 1) {

@@ -67,6 +67,8 @@ public:
     void setBusyDeadline(QDeadlineTimer deadline);
     // False when damaged (failure()) or unreadable.
     bool scan(Scan scan);
+    // Cuts the statement under way short, from any thread.
+    void interrupt();
     // Writes a consistent copy of the store into file, which must be missing
     // or empty, in a read transaction of its own: never inside another one.
     // SQLite does not promise the copy synced, and would make a missing file

@@ -34,7 +34,8 @@ wait_until 5 active_is "$QBX_WID" || fail "--toggle did not bring the window bac
 pass "--toggle minimised the window, then raised it"
 
 step "the day's backup; a restore refused while the window runs, done after"
-backup=$(echo "${DB%/*}"/backups/settings-*.db)
+backed_up() { backup=$(echo "${DB%/*}"/backups/settings-*.db) && [[ -f $backup ]]; }
+wait_until 10 backed_up || fail "no backup within 10 s of the last write"
 check_eq "the backup's mode" "$(stat -c %a "$backup" 2>&1)" 600
 check_eq "a restore while the window runs" "$(outside --restore "$backup")" 2
 close_main
