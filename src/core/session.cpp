@@ -394,8 +394,10 @@ bool Session::readStore()
         read.notes.append({titles.at(i), bodies.at(i)});
     m_given = {read.notes, read.titleListPoints, read.noteTextPoints};
     m_known.reset();
-    if (!salvaged && mark && Layout::holdsExactly(read, values, *keys, *mark))
+    if (!salvaged && mark && Layout::notesHoldExactly(read, *keys, *mark)) {
         m_known = read;
+        m_generalToMend = !Layout::generalToMend(read, values).isEmpty();
+    }
 
     // Every page after a session that did not end (its mark is still
     // there), else a quicker look; before anything is written.
@@ -458,12 +460,15 @@ QList<QString> Session::waitForBodies()
 
 bool Session::store(const Layout::State &target, bool again)
 {
-    if (m_unwrittenSteps.isEmpty() && m_known && Layout::between(*m_known, target).isEmpty())
+    if (m_unwrittenSteps.isEmpty() && !m_generalToMend && m_known &&
+        Layout::between(*m_known, target).isEmpty())
         return true;
     if (!beginWrite(again))
         return false;
-    const bool applied =
-        m_store.apply(m_known ? Layout::between(*m_known, target) : Layout::whole(target));
+    Layout::Changes changes = m_known ? Layout::between(*m_known, target) : Layout::whole(target);
+    if (m_known && m_generalToMend)
+        changes.writes += Layout::generalToMend(target, {});
+    const bool applied = m_store.apply(changes);
     // The history never holds the notes back: when it cannot be written,
     // the notes are written without it, and that is told.
     if (applied && !m_unwrittenSteps.isEmpty() && m_store.beginSavepoint() &&
@@ -474,6 +479,7 @@ bool Session::store(const Layout::State &target, bool again)
     }
     if (applied && m_store.commit()) {
         m_known = target;
+        m_generalToMend = false;
         if (!std::exchange(m_unwrittenSteps, {}).isEmpty())
             tellHistory();
         return true;

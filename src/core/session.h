@@ -159,8 +159,11 @@ private:
     const int m_busyWaitMs;
     const Access m_access;
 
-    // The thread's own. What the store is known to hold; nothing when in doubt.
+    // The thread's own. What the store is known to hold; nothing when in
+    // doubt. Its notes may be known while its section "general" holds values
+    // of another program's (or none), to be written with the next write.
     std::optional<StoredLayout::State> m_known;
+    bool m_generalToMend = false;
     // What the window handed over last, or what was read.
     State m_given;
     QList<HistoryStep> m_unwrittenSteps;

@@ -137,15 +137,11 @@ int StoredLayout::noteNumber(QStringView key, QStringView prefix)
     return isNumber && k >= 1 && digits.size() == QString::number(k).size() ? k : 0;
 }
 
-bool StoredLayout::holdsExactly(const State &state, const QHash<QString, QString> &general,
-                                const QStringList &noteKeys, const QString &runningMarkFound)
+bool StoredLayout::notesHoldExactly(const State &state, const QStringList &noteKeys,
+                                    const QString &runningMarkFound)
 {
-    const qsizetype count = state.notes.size();
-    if (general.value(countKey) != QString::number(count) ||
-        general.value(titleListSizeKey) != textFromSize(state.titleListPoints) ||
-        general.value(noteTextSizeKey) != textFromSize(state.noteTextPoints))
-        return false;
     // A store's keys are unique: every one a key of the layout, and as many.
+    const qsizetype count = state.notes.size();
     bool marked = false;
     qsizetype noteKeysFound = 0;
     for (const QString &key : noteKeys) {
@@ -160,4 +156,15 @@ bool StoredLayout::holdsExactly(const State &state, const QHash<QString, QString
     }
     return noteKeysFound == 2 * count && marked == state.running &&
            (!marked || runningMarkFound == runningMark);
+}
+
+QList<StoredLayout::Entry> StoredLayout::generalToMend(const State &state,
+                                                       const QHash<QString, QString> &general)
+{
+    QList<Entry> odd;
+    for (const Entry &entry : entries(state)) {
+        if (entry.section == generalSection && general.value(entry.key) != entry.value)
+            odd.append(entry);
+    }
+    return odd;
 }

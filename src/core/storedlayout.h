@@ -75,11 +75,13 @@ public:
     // The note, from 1, that a key such as "notetitle12" belongs to; 0 when
     // none. Only the canonical spelling counts: "notetitle012" is no note's.
     static int noteNumber(QStringView key, QStringView prefix);
-    // Whether a store whose section "general" holds `general` and whose
-    // section "notes" holds the keys `noteKeys` (with `runningMark` the
-    // value of "temp", if any) holds exactly state's layout.
-    static bool holdsExactly(const State &state, const QHash<QString, QString> &general,
-                             const QStringList &noteKeys, const QString &runningMark);
+    // Whether a section "notes" of the keys `noteKeys` (with `runningMark`
+    // the value of "temp", if any) holds exactly state's notes.
+    static bool notesHoldExactly(const State &state, const QStringList &noteKeys,
+                                 const QString &runningMark);
+    // The entries of section "general" that differ from state's, or are
+    // missing: to be written, whatever changes, at the next write.
+    static QList<Entry> generalToMend(const State &state, const QHash<QString, QString> &general);
     // "8.25", "12": at most seven significant digits and a full stop.
     static QString textFromSize(float points);
 };

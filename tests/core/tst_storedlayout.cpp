@@ -103,27 +103,6 @@ private slots:
         QFETCH(QString, keys);
         QTEST(Layout::noteCount(count, keys.split(' ', Qt::SkipEmptyParts)), "notes");
     }
-
-    // Only a store that holds the layout exactly is written to by its
-    // differences; any other gets the whole layout at the first write.
-    void holdsExactly()
-    {
-        const Layout::State state = notes("a b");
-        const QHash<QString, QString> general = {
-            {"notetotal", "2"}, {"mainlistsize", "8"}, {"maintextboxsize", "8"}};
-        const QStringList keys = {"notecontent1", "notecontent2", "notetitle1", "notetitle2",
-                                  "temp"};
-        QVERIFY(Layout::holdsExactly(state, general, keys, "-"));
-        QVERIFY(!Layout::holdsExactly(state, general, keys.mid(1), "-"));
-        QVERIFY(!Layout::holdsExactly(state, general, keys + QStringList{"notetitle3"}, "-"));
-        QVERIFY(!Layout::holdsExactly(state, general, keys, "x"));
-        QVERIFY(!Layout::holdsExactly(notes("a b", false), general, keys, "-"));
-        for (const QString &key : general.keys()) {
-            QHash<QString, QString> odd = general;
-            odd[key] = ' ' + odd[key];
-            QVERIFY(!Layout::holdsExactly(state, odd, keys, "-"));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_StoredLayout)
