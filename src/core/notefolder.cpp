@@ -321,8 +321,7 @@ NoteFolder::Imported NoteFolder::importNotes(int room) const
         result.notes.append({title, body});
     }
 
-    QString summary =
-        tr("Read %n note(s) from %1.", nullptr, int(result.notes.size())).arg(m_path);
+    QString summary = tr("Read %n note(s) from %1.", nullptr, int(result.notes.size())).arg(m_path);
     if (result.leftOut > 0)
         summary +=
             u' ' + tr("%n more left out: there is no room for them.", nullptr, result.leftOut);
