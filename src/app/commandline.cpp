@@ -254,7 +254,7 @@ CommandLine::Parsed CommandLine::parse(const QStringList &arguments)
         // The usage line names the program as a user types it, not by the
         // path it was started with.
         QString text = parser.helpText();
-        const QString startedAs = arguments.constFirst();
+        const QString &startedAs = arguments.constFirst();
         text.replace(text.indexOf(startedAs), startedAs.size(), QStringLiteral("quillbox"));
         std::fputs(qPrintable(text), stdout);
         parsed.exitStatus = Done;

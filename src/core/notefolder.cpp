@@ -74,13 +74,13 @@ std::optional<Index> readIndex(const QDir &folder)
         root.value(u"version").toInt(formatVersion + 1) > formatVersion)
         return std::nullopt;
     Index index;
-    for (const QJsonValue &value : root.value(u"notes").toArray()) {
+    for (const auto &value : root.value(u"notes").toArray()) {
         const QJsonValue title = value[u"title"], fileName = value[u"file"];
         if (!title.isString() || !isOurFileName(fileName.toString()))
             return std::nullopt;
         index.notes.append({title.toString(), fileName.toString()});
     }
-    for (const QJsonValue &value : root.value(u"otherFiles").toArray()) {
+    for (const auto &value : root.value(u"otherFiles").toArray()) {
         if (!isOurFileName(value.toString()))
             return std::nullopt;
         index.otherFiles.append(value.toString());

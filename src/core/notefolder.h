@@ -30,7 +30,7 @@ public:
     // the bytes for most text), and laid out in the text box; 16 MiB is
     // thousands of pages, so a larger file is a log, a dump or a misnamed
     // binary, and 500 such notes would take 16 GB.
-    static constexpr qint64 largestFile = 16 * 1024 * 1024;
+    static constexpr qint64 largestFile = qint64(16) * 1024 * 1024;
 
     enum class Outcome {
         Done,     // every note written or read as it was

@@ -276,7 +276,7 @@ QString SettingsStore::makeFile(bool create)
     if (m_path.isEmpty())
         return tr("no file name was given");
     const QFileInfo info(m_path);
-    if (const QString problem = makePrivateFolder(info.absolutePath()); !problem.isEmpty())
+    if (QString problem = makePrivateFolder(info.absolutePath()); !problem.isEmpty())
         return problem;
     const QByteArray native = QFile::encodeName(m_path);
     struct stat st;

@@ -301,13 +301,14 @@ void MainWindow::takeNotes(const Session::Opening &opening)
 
 void MainWindow::tellLater(const QString &problem)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, problem] {
-            m_desktop.showMessage({QStringLiteral("quillbox"), problem, Desktop::Buttons::Ok,
-                                   Desktop::Icon::Warning});
-        },
-        Qt::QueuedConnection);
+    m_problemToTell = problem;
+    QMetaObject::invokeMethod(this, "tellProblem", Qt::QueuedConnection);
+}
+
+void MainWindow::tellProblem()
+{
+    m_desktop.showMessage({QStringLiteral("quillbox"), m_problemToTell, Desktop::Buttons::Ok,
+                           Desktop::Icon::Warning});
 }
 
 Session::State MainWindow::currentState() const

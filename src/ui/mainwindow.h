@@ -84,6 +84,7 @@ private slots:
     void focusSearchField();
     void showPickedNote();
     void renamePickedNote();
+    void tellProblem();
     void undoStep();
     void redoStep();
 
@@ -129,6 +130,7 @@ private:
     Notebook m_notebook;
     NoteCommands m_commands;
     bool m_notesRead = false;
+    QString m_problemToTell;
 
     QAction *m_dockLeftAction = nullptr;
     QAction *m_dockRightAction = nullptr;
