@@ -536,8 +536,9 @@ void Session::moveHistory(bool undo)
                                      const QString &reason = QString()) {
         post([=, this] { emit historyMoved(step, undo, refusal, reason); });
     };
-    // Steps not yet written could not be found there.
-    if (!m_unwrittenSteps.isEmpty() || !beginWrite(false)) {
+    // Steps not yet written could not be found there. A store found
+    // removed or replaced gets the notes first; its history stays behind.
+    if (!m_unwrittenSteps.isEmpty() || !store(target(true)) || !beginWrite(false)) {
         answer({}, Refusal::NotSaved);
         return;
     }

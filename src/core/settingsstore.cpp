@@ -358,6 +358,7 @@ SettingsStore::Opened SettingsStore::open(Access access)
         // mode by an earlier version turns to the journal here, when it can.
         if (!readOnly)
             sqlite3_exec(m_db, connectionPragmas, nullptr, nullptr, nullptr);
+        stampFile();
         return Opened::Opened;
     case Check::Failed:
         close();
@@ -705,21 +706,40 @@ bool SettingsStore::begin()
     return step(Begin);
 }
 
+std::pair<qint64, qint64> SettingsStore::fileStamp() const
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(m_path).constData(), &st) != 0)
+        return {-1, -1};
+    return {qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec, qint64(st.st_size)};
+}
+
+void SettingsStore::stampFile()
+{
+    m_stamp = fileStamp();
+}
+
 bool SettingsStore::changedByOthers()
 {
+    // Another connection's commit shows in the data version; a file copied
+    // over this one (cp, a sync tool) only in the change time of the file,
+    // which nothing but a write of its content moves.
     sqlite3_stmt *stmt = statement(DataVersion);
     if (!stmt)
         return false;
     const qint64 version = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
     sqlite3_reset(stmt);
-    const bool changed = m_dataVersion >= 0 && version != m_dataVersion;
+    const bool changed = (m_dataVersion >= 0 && version != m_dataVersion) || fileStamp() != m_stamp;
     m_dataVersion = version;
+    stampFile();
     return changed;
 }
 
 bool SettingsStore::commit()
 {
-    return step(Commit);
+    const bool committed = step(Commit);
+    stampFile();
+    return committed;
 }
 
 void SettingsStore::rollback()
@@ -731,6 +751,8 @@ void SettingsStore::rollback()
         sqlite3_step(stmt);
         sqlite3_reset(stmt);
     }
+    // Pages spilled before the commit are taken back: the file changed.
+    stampFile();
 }
 
 bool SettingsStore::run(const char *sql, const std::function<bool(sqlite3_stmt *)> &bind,

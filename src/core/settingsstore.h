@@ -155,6 +155,8 @@ private:
     bool write(const QString &section, const QString &key, const QString &value);
     bool remove(const QString &section, const QString &key);
     static int waitWhileBusy(void *store, int attempts);
+    std::pair<qint64, qint64> fileStamp() const;
+    void stampFile();
 
     QString m_path;
     QString m_errorReason;
@@ -166,4 +168,5 @@ private:
     dev_t m_device = 0;
     ino_t m_inode = 0;
     qint64 m_dataVersion = -1;
+    std::pair<qint64, qint64> m_stamp{-1, -1}; // change time in ns, size: as this left the file
 };
