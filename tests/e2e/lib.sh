@@ -150,17 +150,3 @@ notes() {
 RUNNING=$'\n'"temp='-'" # what a running program adds to notes: its mark
 check_notes() { check_eq "notes saved, and no running mark" "$(stored)" "$(notes "$@")"; }
 
-# seed_500 FILE: a store of 500 notes of 10 KB, as another program could make it.
-seed_500() {
-    sqlite3 "$1" "PRAGMA encoding = 'UTF-16le'; BEGIN; CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL,
-        key TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;
-        INSERT INTO settings VALUES ('$APP', 'general', 'notetotal', '500');
-        WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 500) INSERT INTO settings SELECT '$APP',
-        'notes', 'note' || x || k, hex(randomblob(5120)) FROM n, (SELECT 'title' AS x UNION SELECT 'content'); COMMIT;" ||
-        fail "could not seed 500 notes in $1"
-}
-# digest FILE FROM: a digest of the notes of a store in their order, from note FROM on.
-digest() {
-    sqlite3 "$1" "SELECT value FROM settings WHERE section='notes' AND key != 'temp' AND
-        CAST(ltrim(key, 'notecilt') AS INTEGER) >= $2 ORDER BY CAST(ltrim(key, 'notecilt') AS INTEGER), key" | md5sum
-}
