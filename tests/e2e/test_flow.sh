@@ -26,7 +26,7 @@ killed_keeps() {
     check_eq "notes and text size kept by a killed program" "$(kept)" "$want"
 }
 
-step "run 1, a first start: dock right, add a typed note, copy it, paste one, a font size; killed"
+step "run 1, a first start: dock right, add a typed note, copy it, paste one, a font size, rename by double click, update; killed"
 start_quillbox
 click_icon $DOCK_RIGHT
 expect_frame "$QBX_WID" "docked right in the work area" 'FX == 844 && FY == 30 && FW == 180 && FH == 738'
@@ -37,10 +37,6 @@ click_note_button $CLEAR # only the pick can bring the body back now
 copy_row 1 "$body1"
 clip_set "$body2" && click_note_button $FROM_CLIP
 click_icon 6 && sleep 0.2 && press_key Down Down Down Return # the text box's "12 Pt"
-killed_keeps Groceries "$body1" "Call Anna" "$body2"
-
-step "run 2, after a kill: rename by double click, update with the button; killed"
-start_quillbox
 click_row 2 2 && dialog "Change title" && preset_is "Call Anna"
 type_text "Weekend call" && answer Return
 click_row 1 && click_main 40 "FH - 142" && press_key ctrl+End && type_text $'\nbread'
@@ -48,7 +44,7 @@ click_note_button 1 && body1+=$'\nbread' # Update Note
 both=(Groceries "$body1" "Weekend call" "$body2")
 killed_keeps "${both[@]}"
 
-step "run 3: search in another case, show all, dock left; About closed by OK and by the window manager; flush cancelled; the exit icon"
+step "run 2: search in another case, show all, dock left; About closed by OK and by the window manager; flush cancelled; the exit icon"
 start_quillbox
 search trip && copy_row 1 "$body2"
 click_icon $SHOW_ALL && copy_row 1 "$body1"
@@ -66,7 +62,7 @@ check_notes "${both[@]}"
 check_eq "font sizes" "$(store_get general mainlistsize)$(store_get general maintextboxsize)" "8#12#"
 check_eq "modes of the store and its folder" "$(stat -c %a "$DB" "${DB%/*}" | xargs)" "600 700"
 
-step "run 4, at a pixel ratio of 2: docked frames touch the edges; SIGTERM"
+step "run 3, at a pixel ratio of 2: docked frames touch the edges; SIGTERM"
 QT_SCALE_FACTOR=2 start_quillbox
 xdotool mousemove --window "$QBX_WID" 70 30 click 1 # the dock-right icon, in device pixels
 expect_frame "$QBX_WID" "docked right at ratio 2" 'FY == 30 && FY + FH >= 768 && FX + FW == 1024'
@@ -75,13 +71,13 @@ expect_frame "$QBX_WID" "docked left at ratio 2" 'FY == 30 && FY + FH >= 768 && 
 kill -TERM "$QBX_PID" && expect_exit "$QBX_PID" 10 "SIGTERM"
 check_notes "${both[@]}"
 
-step "run 5: flush with OK; the close box"
+step "run 4: flush with OK; the close box"
 start_quillbox
 click_icon $FLUSH && dialog "Flush all notes" && answer Return
 close_main
 check_notes
 
-step "run 6, the keyboard alone: type and add two notes, update and rename one, search, delete, Ctrl+Q"
+step "run 5, the keyboard alone: type and add two notes, update and rename one, search, delete, Ctrl+Q"
 start_quillbox
 focus() { xdotool windowactivate "$QBX_WID" && wait_until 5 active_is "$QBX_WID"; }
 focus && press_key Tab # from the title list to the text box
@@ -99,7 +95,7 @@ press_key shift+Tab shift+Tab space Delete # the only title found, picked
 press_key ctrl+q && expect_exit "$QBX_PID" 10 "Ctrl+Q"
 check_notes Renamed "Second edited"
 
-step "run 7: a note deleted with its button, killed; the next start undoes it from the keyboard; SIGINT"
+step "run 6: a note deleted with its button, killed; the next start undoes it from the keyboard; SIGINT"
 start_quillbox
 click_row 1 && click_note_button $DELETE
 wait_until 1 gives stored "$(notes "Second edited")$RUNNING" || fail "the delete is not stored: $(stored)"
