@@ -23,7 +23,6 @@ step "a start beside the running copy, while another program has the keyboard"
 xdotool windowactivate "$OTHER" && wait_until 5 active_is "$OTHER" || fail "another program got no keyboard"
 first=$QBX_PID && launch && expect_exit "$QBX_PID" 5 "a start beside the running copy"
 wait_until 5 active_is "$QBX_WID" && pass "the main window came forward" || fail "the main window did not come forward"
-check_eq "visible main windows" "$(mains)" 1
 QBX_PID=$first
 for reply in Return Escape; do
     step "the store held at exit, then freed; two more starts while the box waits for $reply"
@@ -45,7 +44,6 @@ for reply in Return Escape; do
     alive "$second" && handed=$third QBX_PID=$second || handed=$second QBX_PID=$third
     expect_exit "$handed" 1 "handing over"
     wait_window "$MAIN" 10 && QBX_WID=$FOUND && wait_until 10 read_frame "$QBX_WID" || fail "no framed main window"
-    check_eq "the start that runs owns the main window" "$(xdotool getwindowpid "$QBX_WID")" "$QBX_PID"
     check_eq "visible main windows" "$(mains)" 1
 done
 close_main
