@@ -9,7 +9,6 @@ e2e_begin
 start_x "$DIR/openbox-rc-topbar.xml"
 body1=$'Shopping list\nmilk\neggs'
 body2=$'Call Anna\nabout the TRIP\n  Sunday 10:00\n'
-search() { click_main 20 40 && type_text "$1" && click_main "FW - 25" 40; }
 copy_row() { # N BODY: pick row N; "Copy note to clipboard" must put BODY there.
     clip_set "(nothing copied yet)"
     click_row "$1" && click_note_button $TO_CLIP
@@ -17,14 +16,6 @@ copy_row() { # N BODY: pick row N; "Copy note to clipboard" must put BODY there.
     pass "row $1 copied [${2%%$'\n'*}...]"
 }
 kept() { stored && store_get general maintextboxsize; }
-# killed_keeps TITLE BODY ...: within a second the store holds these notes, the
-# running mark and the text size 12; then a SIGKILL, and the store holds exactly them.
-killed_keeps() {
-    local want && want=$(notes "$@")$RUNNING$'\n'12#
-    wait_until 1 gives kept "$want" || fail "not stored within a second: $(kept)"
-    kill -KILL "$QBX_PID" && wait "$QBX_PID" 2>/dev/null
-    check_eq "notes and text size kept by a killed program" "$(kept)" "$want"
-}
 
 step "run 1, a first start: dock right, add a typed note, copy it, paste one, a font size, rename by double click, update; killed"
 start_quillbox
@@ -42,11 +33,15 @@ type_text "Weekend call" && answer Return
 click_row 1 && click_main 40 "FH - 142" && press_key ctrl+End && type_text $'\nbread'
 click_note_button 1 && body1+=$'\nbread' # Update Note
 both=(Groceries "$body1" "Weekend call" "$body2")
-killed_keeps "${both[@]}"
+# Within a second the store holds the notes, the running mark and the text size; a SIGKILL keeps them.
+want=$(notes "${both[@]}")$RUNNING$'\n'12#
+wait_until 1 gives kept "$want" || fail "not stored within a second: $(kept)"
+kill -KILL "$QBX_PID" && wait "$QBX_PID" 2>/dev/null
+check_eq "notes and text size kept by a killed program" "$(kept)" "$want"
 
 step "run 2: search in another case, show all, dock left; About closed by OK and by the window manager; flush cancelled; the exit icon"
 start_quillbox
-search trip && copy_row 1 "$body2"
+click_main 20 40 && type_text trip && click_main "FW - 25" 40 && copy_row 1 "$body2" # search
 click_icon $SHOW_ALL && copy_row 1 "$body1"
 click_icon $DOCK_LEFT
 expect_frame "$QBX_WID" "docked left in the work area" 'FX == 0 && FY == 30 && FH == 738'
