@@ -6,16 +6,14 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin strace
 start_x "$DIR/openbox-rc.xml"
-# The store's file, its journal or log under either journal mode, and its
-# folder, synced to keep a new journal's name. Not the -shm beside a log: an
-# index the next start rebuilds from the log, written by the start itself.
+# The store, its journal or log, and its folder (synced to keep a new journal's
+# name); not the -shm beside a log, an index the next start rebuilds itself.
 FOLDER=$(realpath -m "$(dirname "$DB")") BINARY=$(realpath "$QBX")
 FILES=(-P "$FOLDER" -P "$FOLDER/settings.db" -P "$FOLDER/settings.db-journal" -P "$FOLDER/settings.db-wal")
 
-# run_traced LOG [INJECTION]: the program (QBX_PID) under strace, which logs
-# its writes and syncs of the store (pwrite where the machine has it) with
-# thread and time. TRACER, a subshell, ends as strace does, and tells of the
-# kill in the program's log rather than here.
+# run_traced LOG [INJECTION]: the program (QBX_PID) under strace, logging the
+# store's writes and syncs (pwrite where the machine has it) with thread and
+# time; TRACER, a subshell, ends as strace does, and tells of the kill in a log.
 run_traced() {
     (strace -f -q -ttt -o "$T/$1" -e trace='?pwrite,pwrite64,write,fsync,fdatasync' ${2:+-e "inject=$2"} \
         "${FILES[@]}" "$QBX" & echo $! >"$T/$1.pid" && wait $!) >>"$T/quillbox.log" 2>&1 &
