@@ -77,11 +77,6 @@ dialog() {
     wait_until 5 active_is "$DLG" || fail "the '$1' box got no keyboard"
 }
 answer() { press_key "$1"; wait_gone "^$DLG_TITLE\$"; }
-preset_is() { # TEXT: the active box's line edit offers TEXT, read by copying it
-    press_key ctrl+a ctrl+c
-    wait_clip "$1" 5 || fail "the box offers [$(clip_get)], expected [$1]"
-    pass "the box offers [$1]"
-}
 
 # read_frame WID: client (CX CY CW CH) and outer frame (FX FY FW FH) in screen pixels.
 read_frame() {
@@ -126,11 +121,10 @@ click_row() {
 clip_set() { # TEXT: xclip owns the clipboard until another owner takes it
     printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
     PIDS+=("$!")
-    wait_clip "$1" 5 || fail "xclip did not take the clipboard"
+    wait_until 5 clip_is "$1" || fail "xclip did not take the clipboard"
 }
 clip_get() { xclip -o -selection clipboard 2>/dev/null; }
-clip_is() { local got; got=$(clip_get; printf '#'); [[ ${got%#} == "$1" ]]; }
-wait_clip() { wait_until "$2" clip_is "$1"; } # TEXT SECONDS: exactly TEXT
+clip_is() { local got; got=$(clip_get; printf '#'); [[ ${got%#} == "$1" ]]; } # TEXT: exactly TEXT
 
 # Reads open the store read-only, so that no poll can create it.
 sql() { sqlite3 -batch -readonly -cmd '.timeout 3000' "$DB" "$1" || fail "sqlite3 could not read $DB"; }
@@ -150,17 +144,3 @@ notes() {
 RUNNING=$'\n'"temp='-'" # what a running program adds to notes: its mark
 check_notes() { check_eq "notes saved, and no running mark" "$(stored)" "$(notes "$@")"; }
 
-# seed_500 FILE: a store of 500 notes of 10 KB, as another program could make it.
-seed_500() {
-    sqlite3 "$1" "PRAGMA encoding = 'UTF-16le'; BEGIN; CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL,
-        key TEXT NOT NULL, value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;
-        INSERT INTO settings VALUES ('$APP', 'general', 'notetotal', '500');
-        WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 500) INSERT INTO settings SELECT '$APP',
-        'notes', 'note' || x || k, hex(randomblob(5120)) FROM n, (SELECT 'title' AS x UNION SELECT 'content'); COMMIT;" ||
-        fail "could not seed 500 notes in $1"
-}
-# digest FILE FROM: a digest of the notes of a store in their order, from note FROM on.
-digest() {
-    sqlite3 "$1" "SELECT value FROM settings WHERE section='notes' AND key != 'temp' AND
-        CAST(ltrim(key, 'notecilt') AS INTEGER) >= $2 ORDER BY CAST(ltrim(key, 'notecilt') AS INTEGER), key" | md5sum
-}

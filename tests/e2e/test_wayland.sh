@@ -3,14 +3,10 @@
 # Qt's wayland platform, and docking says why it cannot place the window.
 # Usage: test_wayland.sh QUILLBOX WAYLANDDOCK
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-DOCK=${2:-}
-T=$(mktemp -d "${TMPDIR:-/tmp}/qbx-e2e.XXXXXX") || exit 1
-trap cleanup EXIT && trap 'exit 2' INT TERM HUP
-[[ -x $QBX && -x $DOCK ]] || fail "give the quillbox and waylanddock binaries (got '$QBX' '$DOCK')"
-command -v weston >/dev/null || fail "no weston"
+DOCK=${2:-} && e2e_begin weston
+[[ -x $DOCK ]] || fail "no executable waylanddock binary given (got '$DOCK')"
 # Qt chooses its platform as on such a session: no X display, and no hints.
-unset DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP LANGUAGE
-export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/qbx NO_AT_BRIDGE=1 LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP
 export HOME=$T/home XDG_CONFIG_HOME=$T/home/.config XDG_RUNTIME_DIR=$T/run WAYLAND_DISPLAY=qbx-wayland
 mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
 # Under LeakSanitizer, whole stacks: only their outer frames name Qt's Wayland

@@ -25,16 +25,14 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThread>
-
-#include <future>
 
 namespace
 {
 
 struct Window {
-    explicit Window(const QList<Note> &notes = numberedNotes(3))
-        : session((file.seed(notes, 8, 12), file.path()), 100), window(session, &desktop)
+    enum Store { Free, Locked }; // Locked: by another program when the window opens
+    explicit Window(Store store = Free, const QList<Note> &notes = numberedNotes(3))
+        : session(seeded(store, notes), 100), window(session, &desktop)
     {
         window.show();
         // Keys reach the window's shortcuts only once it is active.
@@ -46,6 +44,13 @@ struct Window {
     QListWidget *list() const { return find<QListWidget>("mainlist"); }
     QPlainTextEdit *text() const { return find<QPlainTextEdit>("maintextbox"); }
     QString label(const char *name) const { return find<QLabel>(name)->text(); }
+    QString seeded(Store store, const QList<Note> &notes)
+    {
+        file.seed(notes, 8, 12);
+        if (store == Locked && !file.lock())
+            qFatal("the store could not be locked");
+        return file.path();
+    }
     QString rows() const
     {
         QStringList titles;
@@ -67,20 +72,16 @@ class tst_MainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    // The tab order and the names a screen reader reads, the font sizes the
-    // menus set, and each picture button: its caption, a pressed picture
-    // while held, nothing run when released away, and the toolbar's captions
-    // on the status line while hovered.
+    // The names a screen reader reads (the tab order is the end-to-end
+    // keyboard run's), the font sizes the menus set, and each picture button:
+    // its caption, a pressed picture while held, nothing run when released
+    // away, and the toolbar's captions on the status line while hovered.
     void reachable()
     {
         Window w;
-        QCOMPARE(w.rows() + ", " + w.label("Label1"), "t1 t2 t3, Listing 3 of 3 note(s)");
         QCOMPARE(w.text()->contextMenuPolicy(), Qt::NoContextMenu);
-        for (const char *next : {"mainlist", "maintextbox", "searchbox"}) {
-            QTRY_COMPARE(QApplication::focusWidget(), w.find(next));
-            QVERIFY(!QApplication::focusWidget()->accessibleName().isEmpty());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
+        for (const char *name : {"mainlist", "maintextbox", "searchbox"})
+            QVERIFY(!w.find(name)->accessibleName().isEmpty());
         QAccessibleInterface *paste = QAccessible::queryAccessibleInterface(w.find("but4"));
         QCOMPARE(paste->role(), QAccessible::Button);
         QCOMPARE(paste->text(QAccessible::Description), QStringLiteral("Shortcut: Ctrl+Shift+V"));
@@ -123,6 +124,7 @@ private slots:
             QTest::newRow(trigger) << trigger << focus << after;
         };
         // A button's name or a key; the focus for a key; what to read after.
+        // The keys the end-to-end keyboard run presses are left to it.
         // clang-format off
         row("but0", "", "text=; count=Listing 3 of 3 note(s)");
         row("but1", "", "status='t2' Updated!; selected=1");
@@ -132,23 +134,16 @@ private slots:
         row("but5", "", "clipboard=edited; status=Note copied to clipboard");
         row("ico_search", "", "rows=t3; count=Listing 1 of 3 note(s); status=Found 1 notes containing the text 'b3'; selected=0");
         row("icons2", "", "rows=; count=; box=Flush all notes");
-        row("Ctrl+N", "maintextbox", "asked=Insert note|Enter title of note|edited");
-        row("Ctrl+S", "maintextbox", "status='t2' Updated!");
-        row("Del", "mainlist", "rows=t1 t3");
         row("Ctrl+Shift+V", "maintextbox", "rows=t1 t2 t3 pasted");
         row("Ctrl+Shift+C", "searchbox", "clipboard=edited");
-        row("Ctrl+Shift+N", "mainlist", "text=");
         row("Ctrl+Shift+Del", "maintextbox", "box=Flush all notes");
         row("F5", "searchbox", "count=Listing 3 of 3 note(s)");
         row("F1", "mainlist", "held=by About");
-        row("Ctrl+Q", "maintextbox", "finished=1");
         row("Ctrl+Alt+Right", "mainlist", "frame=844,30 180x738");
         row("icons0 unplaceable", "", "status=cannot place; frame=0,0 180x362");
         row("Ctrl+Alt+Right unplaceable", "mainlist", "status=cannot place; frame=0,0 180x362");
         row("Ctrl+Shift+F", "mainlist", "menu=visible");
-        row("Ctrl+F", "maintextbox", "focus=searchbox");
         row("F2", "mainlist", "asked=Change title|Change title of note|t2");
-        row("Return", "searchbox", "status=Found 1 notes containing the text 'b3'");
         // clang-format on
     }
 
@@ -159,18 +154,14 @@ private slots:
         QFETCH(QString, trigger);
         QFETCH(QString, focus);
         Window w;
-        QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {},
-                          w.list()->visualItemRect(w.list()->item(1)).center());
-        QTRY_COMPARE(w.text()->toPlainText(), QStringLiteral("b2"));
-        w.text()->selectAll();
-        QTest::keyClicks(w.text(), "edited");
+        w.list()->setCurrentRow(1);
+        w.text()->setPlainText("edited");
         QTest::keyClicks(w.find("searchbox"), "b3");
         w.find<QLabel>("Label1")->clear();
         w.desktop.clipboard = "pasted";
         w.desktop.typedTexts = {"typed"};
         w.desktop.answers = {Desktop::Answer::Ok};
         w.desktop.placementProblem = trigger.endsWith("unplaceable") ? "cannot place" : "";
-        QSignalSpy finished(&w.window, &MainWindow::finished);
         if (focus.isEmpty()) {
             w.click(trigger.section(' ', 0, 0));
         } else {
@@ -189,10 +180,8 @@ private slots:
                 {"rows", w.rows()}, {"clipboard", w.desktop.clipboard}, {"text", w.text()->toPlainText()},
                 {"count", w.label("Label1")}, {"selected", QString::number(w.list()->selectedItems().size())},
                 {"box", w.desktop.messages.value(0).title}, {"held", w.window.isEnabled() ? "" : "by About"},
-                {"finished", QString::number(finished.size())},
                 {"frame", QString::asprintf("%d,%d %dx%d", frame.x(), frame.y(), frame.width(), frame.height())},
-                {"menu", w.find("maintextboxmenu")->isVisible() ? "visible" : ""},
-                {"focus", w.find("searchbox")->hasFocus() ? "searchbox" : ""}};
+                {"menu", w.find("maintextboxmenu")->isVisible() ? "visible" : ""}};
             // clang-format on
         };
         QFETCH(QString, after);
@@ -228,9 +217,8 @@ private slots:
         QFETCH(QString, body);
         QFETCH(QString, kept);
         QFETCH(QString, edited);
-        Window w({{"t1", body}});
+        Window w(Window::Free, {{"t1", body}});
         w.list()->setCurrentRow(0);
-        QTRY_VERIFY(!w.text()->document()->isEmpty());
         w.desktop.typedTexts = {"t2"};
         for (const char *button : {"but1", "but5", "but3"})
             w.click(button);
@@ -251,14 +239,8 @@ private slots:
     {
         const int length = 300 * 1024;
         Window w;
-        std::promise<QList<QString>> bodies;
-        std::shared_future<QList<QString>> read = bodies.get_future().share();
-        w.window.takeNotes(
-            {true, Notebook({"t1", "long"}, [read] { return read.get(); }), 8, 8, {}});
-        auto later = std::async(std::launch::async, [&bodies] {
-            QThread::msleep(100);
-            bodies.set_value({"b1", QString(length, u'f')});
-        });
+        const auto readBodies = [] { return QList<QString>{"b1", QString(length, u'f')}; };
+        w.window.takeNotes({true, Notebook({"t1", "long"}, readBodies), 8, 8, {}});
         w.list()->setCurrentRow(0);
         QCOMPARE(w.text()->toPlainText(), "b1");
         w.text()->moveCursor(QTextCursor::End);
@@ -266,8 +248,6 @@ private slots:
         w.click("but5");
         w.click("but1");
         QCOMPARE(w.desktop.clipboard + ' ' + w.label("status"), "b1+ 't1' Updated!");
-        w.session.waitForWrites();
-        QCOMPARE(w.file.value("notes", "notecontent1"), "b1+");
         w.list()->setCurrentRow(1);
         QCOMPARE(w.text()->wordWrapMode(), QTextOption::WrapAnywhere);
         int longLayouts = 0;
@@ -293,7 +273,6 @@ private slots:
         w.click("but2");
         auto *offer = w.find<QPushButton>("offer");
         QCOMPARE(w.label("status") + ' ' + offer->text(), "Deleted \"t2\". Undo");
-        QCOMPARE(QAccessible::queryAccessibleInterface(offer)->role(), QAccessible::Button);
         QTest::keySequence(w.text(), QKeySequence("Ctrl+Alt+Z"));
         QTRY_COMPARE(w.rows(), "t1 t2 t3");
         QCOMPARE(w.list()->currentRow(), 1);
@@ -320,7 +299,6 @@ private slots:
         const QSize frame = w.window.frameGeometry().size() - w.window.size();
         w.window.resize(QSize(100, 100) - frame);
         QCOMPARE(w.window.frameGeometry().size(), WindowLayout::smallestSize);
-        QCOMPARE(w.find("but0")->pos(), QPoint(58, 232));
         w.window.showMinimized();
         w.window.resize(QSize(300, 500) - frame);
         QCOMPARE(w.find("but0")->pos(), QPoint(58, 232));
@@ -340,13 +318,24 @@ private slots:
         QVERIFY(!about->isVisible());
     }
 
-    // A failed write is told on the status line, and stays there whatever
-    // moves or later commands come, until a write succeeds. The exit saves
+    // Notes that cannot be read at the start (another program's lock) are
+    // told, nothing that is kept can change meanwhile, and they show as soon
+    // as a later read succeeds. A failed write is told on the status line,
+    // and stays there whatever moves or later commands come. The exit saves
     // once, asks Retry or Cancel when that fails, a close meanwhile waits,
     // and nothing after the end saves again.
-    void writeFailuresAreNeverSilent()
+    void lockedByAnotherProgram()
     {
-        Window w;
+        Window w(Window::Locked);
+        QTRY_VERIFY(w.desktop.messages.value(0).text.contains("cannot read its notes store"));
+        QTRY_VERIFY(w.label("status").startsWith("Notes not read yet: the store is locked"));
+        w.text()->setPlainText("typed");
+        w.desktop.typedTexts = {"new"};
+        w.click("but3");
+        QVERIFY(w.desktop.asked.isEmpty());
+        w.file.unlock();
+        QTRY_COMPARE_WITH_TIMEOUT(w.rows(), "t1 t2 t3", 5000);
+        w.click("but3");
         w.session.waitForWrites();
         QVERIFY(w.file.lock());
         w.desktop.clipboard = "kept";
@@ -363,44 +352,17 @@ private slots:
         w.desktop.answers = {Desktop::Answer::Retry, Desktop::Answer::Retry};
         w.desktop.whileOpen = [&w] {
             w.window.close();
-            if (w.desktop.messages.size() == 2)
+            if (w.desktop.messages.size() == 3)
                 w.file.unlock();
         };
         w.click("icons5");
-        QCOMPARE(w.desktop.messages.size(), 2);
-        QCOMPARE(w.desktop.messages[0].buttons, Desktop::Buttons::RetryCancel);
-        QCOMPARE(w.desktop.messages[0].text.count(w.file.path()), 1);
-        QCOMPARE(w.file.value("notes", "notetitle4"), QStringLiteral("kept"));
+        QCOMPARE(w.desktop.messages.size(), 3);
+        QCOMPARE(w.desktop.messages[1].buttons, Desktop::Buttons::RetryCancel);
+        QCOMPARE(w.desktop.messages[1].text.count(w.file.path()), 1);
+        QCOMPARE(w.file.query("SELECT value FROM settings WHERE key LIKE 'notetitle%'"),
+                 QStringList({"t1", "t2", "t3", "new", "kept"}));
         w.window.close();
         QVERIFY(finished.size() == 1 && !w.window.isVisible());
-    }
-
-    // Notes that cannot be read at the start (another program's lock) are
-    // told, nothing that is kept can change meanwhile, and they show as soon
-    // as a later read succeeds.
-    void unreadAtStart()
-    {
-        StoreFile file;
-        file.seed(numberedNotes(2));
-        QVERIFY(file.lock());
-        FakeDesktop desktop;
-        Session session(file.path(), 100);
-        MainWindow window(session, &desktop);
-        window.show();
-        QTRY_VERIFY(desktop.messages.value(0).text.contains("cannot read its notes store"));
-        auto *status = window.findChild<QLabel *>("status");
-        QTRY_VERIFY(status->text().startsWith("Notes not read yet: the store is locked"));
-        window.findChild<QPlainTextEdit *>("maintextbox")->setPlainText("typed");
-        desktop.typedTexts = {"new"};
-        QTest::mouseClick(window.findChild<QWidget *>("but3"), Qt::LeftButton);
-        QVERIFY(desktop.asked.isEmpty());
-        file.unlock();
-        auto *list = window.findChild<QListWidget *>("mainlist");
-        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 5000);
-        QTest::mouseClick(window.findChild<QWidget *>("but3"), Qt::LeftButton);
-        QCOMPARE(list->count(), 3);
-        QVERIFY(session.finish());
-        QCOMPARE(file.value("notes", "notetitle3"), "new");
     }
 };
 
