@@ -159,15 +159,20 @@ SingleInstance::Start SingleInstance::acquire(const QByteArray &request, const Q
 
     QDeadlineTimer patience(patienceMs);
     while (!patience.hasExpired()) {
-        if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
+        const int locked = ::flock(m_lockFd, LOCK_EX | LOCK_NB);
+        const int lockError = errno;
+        // A running copy whose lock file was removed (or its folder) still
+        // listens: it, not this start, holds the store.
+        if (locked == 0 && !anotherCopyListens()) {
             if (answersLaterStarts)
                 listen();
             return Start::Run;
         }
-        const int lockError = errno;
-        if (lockError == EINTR)
+        if (locked == 0)
+            ::flock(m_lockFd, LOCK_UN);
+        else if (lockError == EINTR)
             continue;
-        if (lockError != EWOULDBLOCK)
+        else if (lockError != EWOULDBLOCK)
             return refuse(tr("Quillbox cannot lock its lock file %1 (%2). That drive may not "
                              "offer file locks; keep the notes on a local drive (set "
                              "XDG_CONFIG_HOME to a folder there), then start Quillbox again.")
@@ -195,6 +200,19 @@ SingleInstance::Start SingleInstance::refuse(const QString &problem)
                 tr("Without the lock a second Quillbox could overwrite the notes, so this one "
                    "does not start.");
     return Start::Refused;
+}
+
+bool SingleInstance::anotherCopyListens() const
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    const socklen_t length = fillAddress(address, m_socketName);
+    const bool listens = fd >= 0 &&
+                         ::connect(fd, reinterpret_cast<sockaddr *>(&address), length) == 0 &&
+                         isOwnUser(fd);
+    if (fd >= 0)
+        ::close(fd);
+    return listens;
 }
 
 void SingleInstance::listen()
@@ -225,7 +243,11 @@ void SingleInstance::answerPeers()
             continue;
         }
         const std::optional<QByteArray> message = receiveMessage(peer);
-        const QByteArray request = message ? message->left(message->indexOf('\0')) : QByteArray();
+        if (!message) { // a start that only looked whether this copy listens
+            ::close(peer);
+            continue;
+        }
+        const QByteArray request = message->left(message->indexOf('\0'));
         if (m_closing || request.isEmpty() || request == "raise" || !m_handler) {
             const char answer = m_closing ? isClosing : comesForward;
             [[maybe_unused]] const ssize_t sent = ::send(peer, &answer, 1, MSG_NOSIGNAL);

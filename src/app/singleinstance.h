@@ -56,6 +56,7 @@ signals:
 
 private:
     Start refuse(const QString &problem);
+    bool anotherCopyListens() const;
     void listen();
     void answerPeers();
     // The running copy's answer: 'r' (it did as asked, its answer in
