@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QHash>
+#include <QSet>
 
 #include <chrono>
 #include <pwd.h>
@@ -105,6 +106,7 @@ void Session::hold(Op op)
 {
     {
         const std::lock_guard lock(m_mutex);
+        op.generation = m_generation;
         m_ops.push_back(std::move(op));
     }
     m_wake.notify_all();
@@ -224,7 +226,8 @@ void Session::run()
         m_writing = false;
         m_done.notify_all();
         const auto due = [this] { return m_stopping || m_finishing || !m_ops.empty(); };
-        if (m_condition == Condition::Failing) {
+        // Not while the end's failure is before the user: the answer decides.
+        if (m_condition == Condition::Failing && m_finished.value_or(true)) {
             m_wake.wait_for(lock, retryInterval, due);
         } else if (m_keepsBackups && m_backedUp != QDate::currentDate()) {
             if (!m_wake.wait_for(lock, backupAfterQuiet, due)) {
@@ -241,6 +244,7 @@ void Session::run()
         // for them, and goes alone.
         std::optional<Op::Kind> move;
         QList<Op> writes;
+        std::erase_if(m_ops, [this](const Op &op) { return op.generation != m_generation; });
         while (!m_ops.empty()) {
             const Op::Kind kind = m_ops.front().kind;
             if (kind == Op::Kind::Undo || kind == Op::Kind::Redo) {
@@ -312,30 +316,66 @@ bool Session::readStore()
                       .arg(m_store.path(), aside);
         if (const QString newest = Backups(m_store.path()).newest(); !newest.isEmpty())
             problem += u'\n' + tr("The newest backup is %1. To put it back, close Quillbox "
-                                  "and run:\n    quillbox --restore %1")
-                                   .arg(newest);
+                                   "and run:\n    quillbox --restore %1")
+                                    .arg(newest);
         opened = m_store.open();
     }
     if (opened != SettingsStore::Opened::Opened)
         return false;
+    // A file copied over the store while it is read gives titles of one
+    // store and bodies of another: the read starts again, and whatever the
+    // window did with the first is dropped.
+    for (int attempt = 1;; ++attempt) {
+        switch (readNotes(problem)) {
+        case Read::Done:
+            return true;
+        case Read::Failed:
+            return false;
+        case Read::ChangedMeanwhile:
+            if (attempt == 3)
+                return false;
+            break;
+        }
+    }
+}
 
+Session::Read Session::readNotes(const QString &problem)
+{
     // One read, so that the titles and the bodies agree.
     auto general = m_store.beginRead() ? m_store.readSection(Layout::generalSection)
                                        : std::optional<QList<SettingsStore::Entry>>();
     if (!general && m_store.failure() != SettingsStore::Failure::Damage) {
         m_store.rollback();
         m_store.close();
-        return false;
+        return Read::Failed;
     }
     m_store.changedByOthers(); // from now on, a change by another program shows
-    // What a damaged file still gives, looked for once, when a read fails.
+    // What a damaged file still gives, looked for once, when a read fails:
+    // row by row, then each note's keys by themselves, which a damaged page
+    // elsewhere may not hold up.
     std::optional<SettingsStore::Salvaged> salvaged;
     auto salvage = [this, &salvaged]() -> const SettingsStore::Salvaged & {
-        if (!salvaged)
-            salvaged = m_store.salvage();
+        if (salvaged)
+            return *salvaged;
+        salvaged = m_store.salvage();
+        QSet<QString> found;
+        for (const auto &entry : std::as_const(salvaged->entries))
+            found.insert(entry.section + u'/' + entry.key);
+        auto lookUp = [&](const QString &section, const QString &key) {
+            if (!found.contains(section + u'/' + key)) {
+                if (const auto value = m_store.readValue(section, key); value && !value->isNull())
+                    salvaged->entries.append({section, key, *value});
+            }
+        };
+        for (const QString &key : {Layout::countKey, Layout::titleListSizeKey,
+                                   Layout::noteTextSizeKey})
+            lookUp(Layout::generalSection, key);
+        for (int k = 1; k <= Notebook::maxNotes; ++k) {
+            lookUp(Layout::notesSection, Layout::titleKey + QString::number(k));
+            lookUp(Layout::notesSection, Layout::bodyKey + QString::number(k));
+        }
         return *salvaged;
     };
-    int unreadable = 0;
     QHash<QString, QString> values;
     std::optional<QStringList> keys = general ? m_store.keys(Layout::notesSection) : std::nullopt;
     if (general) {
@@ -350,18 +390,19 @@ bool Session::readStore()
             else if (entry.section == Layout::notesSection)
                 keys->append(entry.key);
         }
-        unreadable += salvage().lost;
     }
     const int count = Layout::noteCount(values.value(Layout::countKey), *keys);
-    const QList<QString> titles =
-        readNumbered(Layout::titleKey, count, Layout::missingTitle, salvage, &unreadable);
+    const QList<QString> titles = readNumbered(Layout::titleKey, count, salvage);
 
     Opening opening;
     opening.read = true;
-    opening.notebook = Notebook(titles, [this] { return waitForBodies(); });
     opening.titleListPoints = Layout::pointSize(values.value(Layout::titleListSizeKey));
     opening.noteTextPoints = Layout::pointSize(values.value(Layout::noteTextSizeKey));
     opening.problem = problem;
+    QList<QString> shownTitles = titles;
+    for (QString &title : shownTitles)
+        title = title.isNull() ? Layout::missingTitle : title;
+    opening.notebook = Notebook(shownTitles, [this] { return waitForBodies(); });
     {
         std::unique_lock lock(m_mutex);
         m_bodies.reset();
@@ -376,22 +417,35 @@ bool Session::readStore()
             m_wake.wait_for(lock, bodiesAfter,
                             [this] { return m_bodiesWanted || m_finishing || m_stopping; });
     }
-    const QList<QString> bodies =
-        readNumbered(Layout::bodyKey, count, Layout::missingBody, salvage, &unreadable);
+    const QList<QString> bodies = readNumbered(Layout::bodyKey, count, salvage);
     const std::optional<QString> mark =
         salvaged ? std::nullopt : m_store.readValue(Layout::notesSection, Layout::runningKey);
+    const bool changedMeanwhile = !salvaged && m_store.changedByOthers();
     m_store.rollback(); // the read is over
     {
         const std::lock_guard lock(m_mutex);
-        m_bodies = bodies;
+        QList<QString> shownBodies = bodies;
+        for (QString &body : shownBodies)
+            body = body.isNull() ? QString() : body;
+        m_bodies = shownBodies;
+        if (changedMeanwhile)
+            ++m_generation;
         m_done.notify_all();
     }
+    if (changedMeanwhile)
+        return Read::ChangedMeanwhile;
 
+    // A text lost to damage reads as null: its note is told, the title as
+    // a missing one, the body empty.
     Layout::State read{
         {}, opening.titleListPoints, opening.noteTextPoints, mark && !mark->isNull()};
+    QStringList lost;
     read.notes.reserve(count);
-    for (int i = 0; i < count; ++i)
-        read.notes.append({titles.at(i), bodies.at(i)});
+    for (int i = 0; i < count; ++i) {
+        read.notes.append({shownTitles.at(i), bodies.at(i).isNull() ? QString() : bodies.at(i)});
+        if (salvaged && (titles.at(i).isNull() || bodies.at(i).isNull()))
+            lost.append(QStringLiteral("%1 \"%2\"").arg(i + 1).arg(shownTitles.at(i)));
+    }
     m_given = {read.notes, read.titleListPoints, read.noteTextPoints};
     m_known.reset();
     if (!salvaged && mark && Layout::notesHoldExactly(read, *keys, *mark)) {
@@ -402,27 +456,37 @@ bool Session::readStore()
     // Every page after a session that did not end (its mark is still
     // there), else a quicker look; before anything is written.
     m_scanDue = read.running ? SettingsStore::Scan::Full : SettingsStore::Scan::Quick;
-    if (salvaged && m_access == Access::ReadWrite)
+    if (m_access == Access::ReadWrite && salvaged) {
+        if (lost.size() > 10)
+            lost = lost.mid(0, 10) << tr("and %n more", nullptr, int(lost.size() - 10));
         setAsideLater(QStringLiteral("damaged"),
-                      damagedText() + (unreadable > 0 ? u' ' + tr("%n note(s) could not be read "
-                                                                  "in full.",
-                                                                  nullptr, unreadable)
-                                                      : QString()));
+                      damagedText() + (lost.isEmpty() ? QString()
+                                                      : u' ' + tr("These notes could not be read "
+                                                                  "in full: %1.")
+                                                                   .arg(lost.join(u", "))));
+    } else if (m_access == Access::ReadWrite && !Layout::unshownKeys(count, *keys).isEmpty()) {
+        // Written over, they would be lost without a word.
+        setAsideLater(QStringLiteral("more"),
+                      tr("The notes store %1 held texts Quillbox does not show (notes past its "
+                         "count of notes, past the limit of 500, or under keys of another "
+                         "spelling). That file is kept as %2, and the notes Quillbox shows are "
+                         "kept in a new store."));
+    }
     {
         const std::lock_guard lock(m_mutex);
         setCondition(Condition::Saved, QString());
         // The session's mark goes in at once, with whatever else must.
         if (m_ops.empty())
-            m_ops.push_back({Op::Kind::Write, m_given, {}, {}});
+            m_ops.push_back({Op::Kind::Write, m_given, {}, {}, m_generation});
     }
-    return true;
+    return Read::Done;
 }
 
 QList<QString>
-Session::readNumbered(const QString &prefix, int count, const QString &missing,
-                      const std::function<const SettingsStore::Salvaged &()> &salvage,
-                      int *unreadable)
+Session::readNumbered(const QString &prefix, int count,
+                      const std::function<const SettingsStore::Salvaged &()> &salvage)
 {
+    const QString missing = prefix == Layout::titleKey ? Layout::missingTitle : Layout::missingBody;
     QList<QString> texts(count, missing);
     if (count == 0)
         return texts;
@@ -437,14 +501,13 @@ Session::readNumbered(const QString &prefix, int count, const QString &missing,
         }
         return texts;
     }
-    // Every text that can still be read is kept; a lost body is empty.
+    // Every text that can still be read is kept; a text lost (found but
+    // unreadable, or not found at all) is null.
+    std::fill(texts.begin(), texts.end(), QString());
     for (const auto &entry : salvage().entries) {
         const int k = Layout::noteNumber(entry.key, prefix);
-        if (entry.section != Layout::notesSection || k < 1 || k > count)
-            continue;
-        if (entry.value.isNull())
-            ++*unreadable;
-        texts[k - 1] = entry.value.isNull() && prefix == Layout::titleKey ? missing : entry.value;
+        if (entry.section == Layout::notesSection && k >= 1 && k <= count)
+            texts[k - 1] = entry.value;
     }
     return texts;
 }

@@ -129,10 +129,11 @@ signals:
 
 private:
     void run();
+    enum class Read { Done, Failed, ChangedMeanwhile };
     bool readStore();
-    QList<QString> readNumbered(const QString &prefix, int count, const QString &missing,
-                                const std::function<const SettingsStore::Salvaged &()> &salvage,
-                                int *unreadable);
+    Read readNotes(const QString &problem);
+    QList<QString> readNumbered(const QString &prefix, int count,
+                                const std::function<const SettingsStore::Salvaged &()> &salvage);
     QList<QString> waitForBodies();
     struct Op {
         enum class Kind { Write, DropEdit, Undo, Redo };
@@ -140,6 +141,7 @@ private:
         State state;
         QString label;
         HistoryStep step;
+        quint64 generation = 0; // of the notes it was made on
     };
     void hold(Op op);
     bool store(const StoredLayout::State &target, bool again = false);
@@ -186,6 +188,9 @@ private:
     std::optional<QList<QString>> m_bodies;
     bool m_bodiesWanted = false;
     std::deque<Op> m_ops;
+    // Counts the reads whose notes were dropped (the file changed while it
+    // was read): what was made on them is dropped too.
+    quint64 m_generation = 0;
     bool m_writing = false;
     bool m_finishing = false;
     bool m_backingUp = false; // an end or a stop cuts it short

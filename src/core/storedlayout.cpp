@@ -168,3 +168,14 @@ QList<StoredLayout::Entry> StoredLayout::generalToMend(const State &state,
     }
     return odd;
 }
+
+QStringList StoredLayout::unshownKeys(int count, const QStringList &noteKeys)
+{
+    QStringList unshown;
+    for (const QString &key : noteKeys) {
+        const int k = std::max(noteNumber(key, titleKey), noteNumber(key, bodyKey));
+        if (key != runningKey && (k < 1 || k > count))
+            unshown.append(key);
+    }
+    return unshown;
+}

@@ -79,6 +79,9 @@ public:
     // the value of "temp", if any) holds exactly state's notes.
     static bool notesHoldExactly(const State &state, const QStringList &noteKeys,
                                  const QString &runningMark);
+    // The keys of section "notes" that a store of count notes does not
+    // keep: notes past the count or the limit, keys of another spelling.
+    static QStringList unshownKeys(int count, const QStringList &noteKeys);
     // The entries of section "general" that differ from state's, or are
     // missing: to be written, whatever changes, at the next write.
     static QList<Entry> generalToMend(const State &state, const QHash<QString, QString> &general);

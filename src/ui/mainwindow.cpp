@@ -293,6 +293,10 @@ void MainWindow::takeNotes(const Session::Opening &opening)
     setPointSize(m_noteText, opening.noteTextPoints);
     m_notesRead = opening.read;
     m_notebook = opening.notebook;
+    // The box shows no note of these; what was typed into it stays.
+    if (m_noteText->noteText() == m_shownText)
+        showInBox(-1, QString());
+    m_shownNote = -1;
     present(m_commands.showAll());
     // Told once the window shows, so the user sees what it concerns.
     if (!opening.problem.isEmpty())

@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(found.size(), int(!label.isEmpty()));
         QVERIFY2(message.contains(file.path()) && message.contains(found.value(0)) &&
                      (label.isEmpty() || found.value(0).startsWith("settings.db." + label)) &&
-                     message.contains(trouble == "damaged" ? "1 note(s) could not be read" : ""),
+                     message.contains(trouble == "damaged" ? "read in full: 2 \"B\"." : ""),
                  qPrintable(message));
         QCOMPARE(file.rows(), StoreFile::rowsOf({notes, 8, 8, true}));
     }
