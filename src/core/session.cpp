@@ -106,7 +106,7 @@ void Session::hold(Op op)
 {
     {
         const std::lock_guard lock(m_mutex);
-        op.generation = m_generation;
+        op.generation = op.kind == Op::Kind::Write ? op.state.read : m_generation;
         m_ops.push_back(std::move(op));
     }
     m_wake.notify_all();
@@ -316,8 +316,8 @@ bool Session::readStore()
                       .arg(m_store.path(), aside);
         if (const QString newest = Backups(m_store.path()).newest(); !newest.isEmpty())
             problem += u'\n' + tr("The newest backup is %1. To put it back, close Quillbox "
-                                   "and run:\n    quillbox --restore %1")
-                                    .arg(newest);
+                                  "and run:\n    quillbox --restore %1")
+                                   .arg(newest);
         opened = m_store.open();
     }
     if (opened != SettingsStore::Opened::Opened)
@@ -367,8 +367,8 @@ Session::Read Session::readNotes(const QString &problem)
                     salvaged->entries.append({section, key, *value});
             }
         };
-        for (const QString &key : {Layout::countKey, Layout::titleListSizeKey,
-                                   Layout::noteTextSizeKey})
+        for (const QString &key :
+             {Layout::countKey, Layout::titleListSizeKey, Layout::noteTextSizeKey})
             lookUp(Layout::generalSection, key);
         for (int k = 1; k <= Notebook::maxNotes; ++k) {
             lookUp(Layout::notesSection, Layout::titleKey + QString::number(k));
@@ -396,6 +396,10 @@ Session::Read Session::readNotes(const QString &problem)
 
     Opening opening;
     opening.read = true;
+    {
+        const std::lock_guard lock(m_mutex);
+        opening.number = m_generation;
+    }
     opening.titleListPoints = Layout::pointSize(values.value(Layout::titleListSizeKey));
     opening.noteTextPoints = Layout::pointSize(values.value(Layout::noteTextSizeKey));
     opening.problem = problem;
@@ -446,7 +450,7 @@ Session::Read Session::readNotes(const QString &problem)
         if (salvaged && (titles.at(i).isNull() || bodies.at(i).isNull()))
             lost.append(QStringLiteral("%1 \"%2\"").arg(i + 1).arg(shownTitles.at(i)));
     }
-    m_given = {read.notes, read.titleListPoints, read.noteTextPoints};
+    m_given = {read.notes, read.titleListPoints, read.noteTextPoints, opening.number};
     m_known.reset();
     if (!salvaged && mark && Layout::notesHoldExactly(read, *keys, *mark)) {
         m_known = read;

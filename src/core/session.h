@@ -40,6 +40,7 @@ public:
         QList<Note> notes;
         float titleListPoints = StoredLayout::defaultPointSize;
         float noteTextPoints = StoredLayout::defaultPointSize;
+        quint64 read = 0; // the read whose notes these are (Opening::read's number)
     };
 
     // What the window may do follows from it: while Unread, nothing that
@@ -68,6 +69,9 @@ public:
         float titleListPoints = StoredLayout::defaultPointSize;
         float noteTextPoints = StoredLayout::defaultPointSize;
         QString problem; // to tell the user once the window shows; empty when all is well
+        // Counts reads dropped because the file changed while they ran; a
+        // state of notes of an earlier one is never written.
+        quint64 number = 0;
     };
 
     // ReadOnly reads the notes and ends: nothing is written, marked or set

@@ -292,6 +292,7 @@ void MainWindow::takeNotes(const Session::Opening &opening)
     setPointSize(m_titleList, opening.titleListPoints);
     setPointSize(m_noteText, opening.noteTextPoints);
     m_notesRead = opening.read;
+    m_read = opening.number;
     m_notebook = opening.notebook;
     // The box shows no note of these; what was typed into it stays.
     if (m_noteText->noteText() == m_shownText)
@@ -318,7 +319,7 @@ void MainWindow::tellProblem()
 Session::State MainWindow::currentState() const
 {
     return {m_notebook.notes(), float(m_titleList->font().pointSizeF()),
-            float(m_noteText->font().pointSizeF())};
+            float(m_noteText->font().pointSizeF()), m_read};
 }
 
 void MainWindow::writeChanges(const QString &step)

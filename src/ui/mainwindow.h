@@ -130,6 +130,7 @@ private:
     Notebook m_notebook;
     NoteCommands m_commands;
     bool m_notesRead = false;
+    quint64 m_read = 0; // the session's read these notes came from
     QString m_problemToTell;
 
     QAction *m_dockLeftAction = nullptr;
