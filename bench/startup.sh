@@ -135,12 +135,12 @@ seed "$WORK/seeded64.db" 65536
     echo "CREATE TABLE settings (app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL,"
     echo "  value TEXT NOT NULL, PRIMARY KEY (app, section, key)) WITHOUT ROWID;"
     echo "CREATE TABLE history (step INTEGER PRIMARY KEY, undone INTEGER NOT NULL,"
-    echo "  label TEXT NOT NULL, at INTEGER NOT NULL, removed BLOB NOT NULL, inserted BLOB NOT NULL,"
-    echo "  dropped TEXT, size INTEGER NOT NULL);"
+    echo "  label TEXT NOT NULL, at INTEGER NOT NULL, size INTEGER NOT NULL, dropped TEXT,"
+    echo "  removed BLOB NOT NULL, inserted BLOB NOT NULL);"
     echo "PRAGMA user_version = 1;"
     echo "INSERT INTO settings VALUES ('qbxlm120', 'general', 'notetotal', '0');"
-    echo "INSERT INTO history VALUES (1, 0, 'Flushed 500 note(s).', 0,"
-    echo "  randomblob(500 * 65536 * 2), x'00000000', NULL, 500 * 65536);"
+    echo "INSERT INTO history VALUES (1, 0, 'Flushed 500 note(s).', 0, 500 * 65536, NULL,"
+    echo "  randomblob(500 * 65536 * 2), x'00000000');"
 } | sqlite3 "$WORK/flushed64.db" || die "could not seed $WORK/flushed64.db"
 
 # ------------------------------------------------------------ X and openbox

@@ -787,15 +787,17 @@ bool SettingsStore::hasHistory()
 bool SettingsStore::appendHistory(const QList<HistoryStep> &steps, int maxSteps,
                                   qint64 maxCharacters)
 {
+    // The notes go last: a column after them would be reached only through
+    // every page of a flush's 64 MB.
     if (!run("CREATE TABLE IF NOT EXISTS history (\n"
              "    step     INTEGER PRIMARY KEY,\n"
              "    undone   INTEGER NOT NULL,\n"
              "    label    TEXT NOT NULL,\n"
              "    at       INTEGER NOT NULL,\n"
-             "    removed  BLOB NOT NULL,\n"
-             "    inserted BLOB NOT NULL,\n"
+             "    size     INTEGER NOT NULL,\n"
              "    dropped  TEXT,\n"
-             "    size     INTEGER NOT NULL\n"
+             "    removed  BLOB NOT NULL,\n"
+             "    inserted BLOB NOT NULL\n"
              ")",
              {}) ||
         !run("DELETE FROM history WHERE undone", {}))
