@@ -5,187 +5,160 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
+#include <sqlite3.h>
+
+#include <map>
+#include <mutex>
 #include <random>
+#include <vector>
 
 namespace
 {
 
-struct File : sqlite3_file {
-    PowerCutVfs *vfs;
-    QString path; // SQLite's nameless temporary files share the empty one
-    // The unix file system syncs the folder of a journal or log it made with
-    // the file's first sync.
+// One file a name pointed to: missing once the name was deleted; else what
+// its last sync left, and what it held when it lost its name (the current
+// one's is on the disk).
+struct Life {
+    bool exists = true;
+    QByteArray synced;
+    QByteArray written;
+};
+
+// An open file's name, and whether its first sync syncs its folder too, as
+// the unix file system does for a journal or log it made.
+struct OpenFile {
+    QString path;
     bool syncsFolder;
-    static File *of(sqlite3_file *f) { return static_cast<File *>(f); }
-    static sqlite3_file *real(sqlite3_file *f)
-    {
-        return reinterpret_cast<sqlite3_file *>(of(f) + 1);
-    }
 };
 
-// Passes a call on to the wrapped file system's own file.
-template <auto method>
-constexpr auto forward = [](sqlite3_file *f, auto... a) {
-    return (File::real(f)->pMethods->*method)(File::real(f), a...);
-};
+// There is one default file system at a time, so one model.
+struct Model {
+    sqlite3_vfs *base = nullptr;
+    sqlite3_vfs vfs;
+    // Ours over each of the unix file system's tables of calls (a journal is
+    // not locked as the store is): the same, but for the sync.
+    std::map<const sqlite3_io_methods *, sqlite3_io_methods> methods;
+    std::function<void()> syncHook = [] {};
+    std::mutex mutex;
+    // Per name, from the one its folder holds durably to the current one.
+    std::map<QString, std::vector<Life>> files;
+    std::map<sqlite3_file *, OpenFile> open; // replaced when SQLite opens one there again
+} model;
 
-// Writes data at offset, or cuts the image to offset when data is null.
-void land(QByteArray &image, qint64 offset, const QByteArray &data)
+QByteArray contentOf(const QString &path)
 {
-    image.resize(data.isNull() ? offset : std::max(image.size(), offset + data.size()), '\0');
-    image.replace(offset, data.size(), data);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A synced folder holds durably what each of its names points to now.
+void settleFolder(const QString &path)
+{
+    for (auto &[name, lives] : model.files)
+        if (QFileInfo(name).path() == QFileInfo(path).path())
+            lives.erase(lives.begin(), lives.end() - 1);
+}
+
+// The disk keeps nothing the cuts need, so syncs stop here.
+int syncFile(sqlite3_file *f, int)
+{
+    model.syncHook();
+    std::lock_guard lock(model.mutex);
+    OpenFile &file = model.open[f];
+    model.files[file.path].back().synced = contentOf(file.path);
+    if (std::exchange(file.syncsFolder, false))
+        settleFolder(file.path);
+    return SQLITE_OK;
+}
+
+int openFile(sqlite3_vfs *, const char *name, sqlite3_file *file, int flags, int *out)
+{
+    // SQLite's nameless temporary files share the empty name.
+    const QString path = QFile::decodeName(name);
+    const bool existed = name && QFile::exists(path);
+    const int rc = model.base->xOpen(model.base, name, file, flags, out);
+    if (rc != SQLITE_OK)
+        return rc;
+    std::lock_guard lock(model.mutex);
+    sqlite3_io_methods &ours =
+        model.methods.try_emplace(file->pMethods, *file->pMethods).first->second;
+    ours.xSync = syncFile;
+    file->pMethods = &ours;
+    const int journal = SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_SUPER_JOURNAL | SQLITE_OPEN_WAL;
+    model.open[file] = {path, (flags & SQLITE_OPEN_CREATE) && (flags & journal)};
+    std::vector<Life> &lives = model.files[path];
+    if (lives.empty())
+        lives.push_back({existed, contentOf(path), {}});
+    if (!lives.back().exists)
+        lives.push_back({});
+    return rc;
+}
+
+int deleteFile(sqlite3_vfs *, const char *name, int syncFolder)
+{
+    const QString path = QFile::decodeName(name);
+    model.syncHook();
+    std::lock_guard lock(model.mutex);
+    const QByteArray written = contentOf(path);
+    const int rc = model.base->xDelete(model.base, name, 0); // the disk need not keep it
+    if (rc == SQLITE_OK && model.files.count(path)) {
+        model.files[path].back().written = written;
+        model.files[path].push_back({false, {}, {}});
+    }
+    if (syncFolder)
+        settleFolder(path);
+    return rc;
 }
 
 } // namespace
 
-// The unix file system's other calls do not read the file system they are
-// given, so its table serves as ours but for opening and deleting.
-PowerCutVfs::PowerCutVfs() : m_base(sqlite3_vfs_find(nullptr)), m_vfs(*m_base)
+PowerCutVfs::PowerCutVfs()
 {
-    m_vfs.szOsFile = int(sizeof(File)) + m_base->szOsFile;
-    m_vfs.zName = "powercut";
-    m_vfs.pAppData = this;
-    m_vfs.xOpen = [](sqlite3_vfs *vfs, const char *name, sqlite3_file *file, int flags, int *out) {
-        auto *self = static_cast<PowerCutVfs *>(vfs->pAppData);
-        const int journal = SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_SUPER_JOURNAL | SQLITE_OPEN_WAL;
-        File *f = new (file) File{
-            {}, self, QFile::decodeName(name), (flags & SQLITE_OPEN_CREATE) && (flags & journal)};
-        QFile before(f->path);
-        const bool existed = !f->path.isEmpty() && before.open(QIODevice::ReadOnly);
-        const int rc = self->m_base->xOpen(self->m_base, name, File::real(f), flags, out);
-        if (rc != SQLITE_OK) {
-            f->~File();
-            return rc;
-        }
-        f->pMethods = &s_methods;
-        std::lock_guard lock(self->m_mutex);
-        std::vector<Life> &lives = self->m_files[f->path];
-        if (lives.empty())
-            lives.push_back({existed, existed ? before.readAll() : QByteArray(), {}});
-        if (!lives.back().exists)
-            lives.push_back({});
-        return rc;
-    };
-    m_vfs.xDelete = [](sqlite3_vfs *vfs, const char *name, int syncDir) {
-        auto *self = static_cast<PowerCutVfs *>(vfs->pAppData);
-        const QString path = QFile::decodeName(name);
-        self->m_syncHook();
-        const int rc = self->m_base->xDelete(self->m_base, name, 0); // the disk need not keep it
-        std::lock_guard lock(self->m_mutex);
-        if (rc == SQLITE_OK && self->m_files.count(path))
-            self->m_files[path].push_back({false, {}, {}});
-        if (syncDir)
-            self->settleFolder(path);
-        return rc;
-    };
-    sqlite3_vfs_register(&m_vfs, 1);
+    model.base = sqlite3_vfs_find(nullptr);
+    model.vfs = *model.base;
+    model.vfs.zName = "powercut";
+    model.vfs.xOpen = openFile;
+    model.vfs.xDelete = deleteFile;
+    sqlite3_vfs_register(&model.vfs, 1);
 }
 
 PowerCutVfs::~PowerCutVfs()
 {
-    sqlite3_vfs_unregister(&m_vfs);
-    sqlite3_vfs_register(m_base, 1);
+    sqlite3_vfs_unregister(&model.vfs);
+    sqlite3_vfs_register(model.base, 1);
+    model.syncHook = [] {};
+    model.files.clear();
 }
 
-// No memory mapping (version 2), so every write passes through here. The
-// disk keeps nothing the cuts need, so syncs stop here.
-const sqlite3_io_methods PowerCutVfs::s_methods = {
-    2,
-    [](sqlite3_file *f) {
-        const int rc = forward<&sqlite3_io_methods::xClose>(f);
-        File::of(f)->~File();
-        return rc;
-    },
-    forward<&sqlite3_io_methods::xRead>,
-    [](sqlite3_file *f, const void *data, int size, sqlite3_int64 at) {
-        const int rc = forward<&sqlite3_io_methods::xWrite>(f, data, size, at);
-        if (rc == SQLITE_OK)
-            File::of(f)->vfs->record(File::of(f)->path,
-                                     {at, QByteArray(static_cast<const char *>(data), size)});
-        return rc;
-    },
-    [](sqlite3_file *f, sqlite3_int64 size) {
-        const int rc = forward<&sqlite3_io_methods::xTruncate>(f, size);
-        if (rc == SQLITE_OK)
-            File::of(f)->vfs->record(File::of(f)->path, {size, {}});
-        return rc;
-    },
-    [](sqlite3_file *f, int) {
-        File *file = File::of(f);
-        file->vfs->m_syncHook();
-        std::lock_guard lock(file->vfs->m_mutex);
-        Life &life = file->vfs->m_files[file->path].back();
-        for (const Change &change : life.pending)
-            land(life.synced, change.offset, change.data);
-        life.pending.clear();
-        if (std::exchange(file->syncsFolder, false))
-            file->vfs->settleFolder(file->path);
-        return SQLITE_OK;
-    },
-    forward<&sqlite3_io_methods::xFileSize>,
-    forward<&sqlite3_io_methods::xLock>,
-    forward<&sqlite3_io_methods::xUnlock>,
-    forward<&sqlite3_io_methods::xCheckReservedLock>,
-    forward<&sqlite3_io_methods::xFileControl>,
-    forward<&sqlite3_io_methods::xSectorSize>,
-    forward<&sqlite3_io_methods::xDeviceCharacteristics>,
-    // The log's index (-shm) is mapped by the unix file system itself, never
-    // opened through here, so no cut keeps it, as no power cut does.
-    forward<&sqlite3_io_methods::xShmMap>,
-    forward<&sqlite3_io_methods::xShmLock>,
-    forward<&sqlite3_io_methods::xShmBarrier>,
-    forward<&sqlite3_io_methods::xShmUnmap>,
-    nullptr,
-    nullptr,
-};
-
-void PowerCutVfs::record(const QString &path, Change change)
+void PowerCutVfs::setSyncHook(std::function<void()> hook)
 {
-    std::lock_guard lock(m_mutex);
-    m_files[path].back().pending.push_back(std::move(change));
-}
-
-// A synced folder holds durably what each of its names points to now.
-void PowerCutVfs::settleFolder(const QString &path)
-{
-    const QString folder = QFileInfo(path).path();
-    for (auto &[name, lives] : m_files)
-        if (QFileInfo(name).path() == folder)
-            lives.erase(lives.begin(), lives.end() - 1);
+    model.syncHook = std::move(hook);
 }
 
 void PowerCutVfs::writeCut(const QString &folder, const QString &target, unsigned seed)
 {
     std::mt19937 random(seed);
-    std::lock_guard lock(m_mutex);
-    for (const auto &[path, lives] : m_files) {
+    std::lock_guard lock(model.mutex);
+    for (const auto &[path, lives] : model.files) {
         const QFileInfo info(path);
         if (info.path() != folder)
             continue;
-        const Life &life = lives[random() % lives.size()];
+        const std::size_t pick = random() % lives.size();
         QFile out(target + u'/' + info.fileName());
-        if (!life.exists) {
+        if (!lives[pick].exists) {
             out.remove();
             continue;
         }
-        // Of each unsynced write none, some or all of its 512-byte sectors
-        // land, and the landed pieces in any order.
-        std::vector<Change> landed;
-        for (const Change &change : life.pending) {
-            const unsigned odds = random() % 3; // none, some or all of it lands
-            if (change.data.isNull() && odds)
-                landed.push_back(change);
-            for (qint64 at = change.offset; at < change.offset + change.data.size();
-                 at += 512 - at % 512) {
-                if (odds == 2 || (odds == 1 && random() % 2))
-                    landed.push_back({at, change.data.mid(at - change.offset, 512 - at % 512)});
-            }
+        // Any of the 512-byte sectors written since the last sync may have
+        // landed, and the file has its old length or its new one.
+        const QByteArray written = pick + 1 < lives.size() ? lives[pick].written : contentOf(path);
+        QByteArray image = lives[pick].synced;
+        image.resize(random() % 2 ? written.size() : image.size(), '\0');
+        for (qsizetype at = 0; at < std::min(image.size(), written.size()); at += 512) {
+            const QByteArray sector = written.mid(at, std::min<qsizetype>(512, image.size() - at));
+            if (random() % 2)
+                image.replace(at, sector.size(), sector);
         }
-        std::shuffle(landed.begin(), landed.end(), random);
-        QByteArray image = life.synced;
-        for (const Change &change : landed)
-            land(image, change.offset, change.data);
         out.open(QIODevice::WriteOnly | QIODevice::Truncate);
         out.write(image);
     }

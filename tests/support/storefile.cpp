@@ -16,7 +16,9 @@ QStringList StoreFile::query(const char *sql) const
     QStringList rows;
     sqlite3 *db = nullptr;
     sqlite3_stmt *stmt = nullptr; // no store: no statement, no rows
-    sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    // Read-write, so that a journal left by a cut is rolled back first; by the
+    // plain file system's name, so that no test's own one sees it.
+    sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, "unix");
     sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
     while (sqlite3_step(stmt) == SQLITE_ROW)
         rows.append(QString(static_cast<const QChar *>(sqlite3_column_text16(stmt, 0)),
