@@ -36,13 +36,20 @@ QStringList StoreFile::rows() const
 
 QStringList StoreFile::rowsOf(const StoredLayout::State &state)
 {
-    QList<StoredLayout::Entry> entries = StoredLayout::entries(state);
-    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
-        return std::tie(a.section, a.key) < std::tie(b.section, b.key);
+    QStringList rows = {"general|mainlistsize|" + QString::number(state.titleListPoints),
+                        "general|maintextboxsize|" + QString::number(state.noteTextPoints),
+                        "general|notetotal|" + QString::number(state.notes.size())};
+    for (int k = 1; k <= state.notes.size(); ++k)
+        rows << QString("notes|notecontent%1|").arg(k) + state.notes[k - 1].body
+             << QString("notes|notetitle%1|").arg(k) + state.notes[k - 1].title;
+    if (state.running)
+        rows << "notes|temp|-";
+    // In the order of rows(): by key, so "notetitle10" before "notetitle2".
+    std::sort(rows.begin(), rows.end(), [](const QString &a, const QString &b) {
+        return a.section(u'|', 0, 1) < b.section(u'|', 0, 1);
     });
-    QStringList rows;
-    for (const auto &[section, key, value] : entries)
-        rows.append(QStringList{StoredLayout::application, section, key, value}.join(u'|'));
+    for (QString &row : rows)
+        row.prepend("qbxlm120|");
     return rows;
 }
 
