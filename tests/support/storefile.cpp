@@ -31,35 +31,30 @@ QStringList StoreFile::query(const char *sql) const
 QStringList StoreFile::rows() const
 {
     return query("SELECT app || '|' || section || '|' || key || '|' || value FROM settings "
-                 "ORDER BY app, section, key");
+                 "ORDER BY 1");
 }
 
 QStringList StoreFile::rowsOf(const StoredLayout::State &state)
 {
-    QStringList rows = {"general|mainlistsize|" + QString::number(state.titleListPoints),
-                        "general|maintextboxsize|" + QString::number(state.noteTextPoints),
-                        "general|notetotal|" + QString::number(state.notes.size())};
+    const QString general = "qbxlm120|general|", notes = "qbxlm120|notes|";
+    QStringList rows = {general + "mainlistsize|" + QString::number(state.titleListPoints),
+                        general + "maintextboxsize|" + QString::number(state.noteTextPoints),
+                        general + "notetotal|" + QString::number(state.notes.size())};
     for (int k = 1; k <= state.notes.size(); ++k)
-        rows << QString("notes|notecontent%1|").arg(k) + state.notes[k - 1].body
-             << QString("notes|notetitle%1|").arg(k) + state.notes[k - 1].title;
+        rows << notes + QString("notecontent%1|").arg(k) + state.notes[k - 1].body
+             << notes + QString("notetitle%1|").arg(k) + state.notes[k - 1].title;
     if (state.running)
-        rows << "notes|temp|-";
-    // In the order of rows(): by key, so "notetitle10" before "notetitle2".
-    std::sort(rows.begin(), rows.end(), [](const QString &a, const QString &b) {
-        return a.section(u'|', 0, 1) < b.section(u'|', 0, 1);
-    });
-    for (QString &row : rows)
-        row.prepend("qbxlm120|");
+        rows << notes + "temp|-";
+    rows.sort(); // as SQLite orders ASCII keys
     return rows;
 }
 
 QString StoreFile::value(const QString &section, const QString &key) const
 {
-    const QString prefix = QStringList{"qbxlm120", section, key, {}}.join(u'|');
-    for (const QString &row : rows())
-        if (row.startsWith(prefix))
-            return row.mid(prefix.size());
-    return {};
+    return query(qPrintable(QString("SELECT value FROM settings WHERE app = 'qbxlm120' AND "
+                                    "section = '%1' AND key = '%2'")
+                                .arg(section, key)))
+        .value(0);
 }
 
 bool StoreFile::exec(const char *sql)
