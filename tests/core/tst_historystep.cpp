@@ -58,15 +58,13 @@ struct Keeper {
         return *commands.applyHistory(moved[0][0].value<HistoryStep>(), moved[0][1].toBool())
                     .status;
     }
-    // The notes, the title list, and whether the store holds just those notes.
+    // The notes (as a store holds them), the title list, and whether the
+    // store holds just those notes.
     QString seen() const
     {
-        QStringList notes;
-        for (const Note &note : notebook.notes())
-            notes << note.title + '=' + note.body;
-        const bool stored = file.rows() == StoreFile::rowsOf({notebook.notes(), 8, 8, true});
+        const QStringList notes = StoreFile::rowsOf({notebook.notes(), 8, 8, true});
         return notes.join(' ') + " | " + commands.listedTitles().join(' ') +
-               (stored ? "" : " | not stored");
+               (file.rows() == notes ? "" : " | not stored");
     }
 
     StoreFile file;
@@ -175,9 +173,7 @@ private slots:
         QCOMPARE(store.open(), SettingsStore::Opened::Opened);
         // Appends steps of 2 + characters characters; how many are kept then.
         const auto kept = [&](int steps, int characters, qint64 bound) {
-            HistoryStep step;
-            step.label = "s";
-            step.inserted = {{"t", QString(characters, u'x')}};
+            const HistoryStep step{0, "s", 0, {}, {{"t", QString(characters, u'x')}}, {}};
             for (int k = 0; k < steps; ++k) {
                 if (!store.begin() ||
                     !store.appendHistory({step}, SettingsStore::maxHistorySteps, bound) ||
