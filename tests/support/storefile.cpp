@@ -16,8 +16,8 @@ QStringList StoreFile::query(const char *sql) const
     QStringList rows;
     sqlite3 *db = nullptr;
     sqlite3_stmt *stmt = nullptr; // no store: no statement, no rows
-    // Read-write, so that a journal left by a cut is rolled back first; by the
-    // plain file system's name, so that no test's own one sees it.
+    // Read-write, so that a journal left behind is rolled back first; through
+    // the plain file system, whatever a test made the default.
     sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, "unix");
     sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
     while (sqlite3_step(stmt) == SQLITE_ROW)
