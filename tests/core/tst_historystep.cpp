@@ -10,6 +10,7 @@
 #include "fakedesktop.h"
 #include "storefile.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace
@@ -17,17 +18,24 @@ namespace
 
 // The notes, their commands and a session on one store, as the window has them.
 struct Keeper {
-    explicit Keeper(const QList<Note> &notes)
+    explicit Keeper(const QList<Note> &notes, const QString &searched = QString())
     {
         file.seed(notes);
-        start();
+        start(searched);
     }
-    void start()
+    // A new session, as after a restart (after another program ran sql on
+    // the store, if any), and the listing it shows.
+    void start(const QString &searched, const char *sql = nullptr)
     {
+        session.reset();
+        if (sql && file.exec(sql))
+            file.unlock();
         session = std::make_unique<Session>(file.path());
         notebook = session->opening().notebook;
         notebook.notes(); // the bodies, at once
         commands.showAll();
+        if (!searched.isEmpty())
+            commands.search(searched);
         session->waitForWrites();
     }
     void run(const NoteCommands::Outcome &outcome)
@@ -40,27 +48,23 @@ struct Keeper {
     // what the status line says, or why it was refused.
     QString move(bool undo)
     {
-        QString said;
-        bool answered = false;
-        const auto connection =
-            QObject::connect(session.get(), &Session::historyMoved,
-                             [&](const HistoryStep &step, bool undone, Session::Refusal refusal,
-                                 const QString &why) {
-                                 answered = true;
-                                 said = refusal == Session::Refusal::None
-                                            ? *commands.applyHistory(step, undone).status
-                                            : QString("refused %1 %2").arg(int(refusal)).arg(why);
-                             });
+        QSignalSpy moved(session.get(), &Session::historyMoved);
         undo ? session->undo() : session->redo();
-        if (!QTest::qWaitFor([&] { return answered; }))
+        if (!moved.wait(5000))
             return "no answer";
-        QObject::disconnect(connection);
-        return said;
+        const auto refusal = moved[0][2].value<Session::Refusal>();
+        if (refusal != Session::Refusal::None)
+            return QString("refused %1 %2").arg(int(refusal)).arg(moved[0][3].toString());
+        return *commands.applyHistory(moved[0][0].value<HistoryStep>(), moved[0][1].toBool())
+                    .status;
     }
-    QStringList stored() const { return file.rows().filter("|notes|note"); }
-    QStringList expected() const
+    // The notes (as a store holds them), the title list, and whether the
+    // store holds just those notes.
+    QString seen() const
     {
-        return StoreFile::rowsOf({notebook.notes(), 8, 8, true}).filter("|notes|note");
+        const QStringList notes = StoreFile::rowsOf({notebook.notes(), 8, 8, true});
+        return notes.join(' ') + " | " + commands.listedTitles().join(' ') +
+               (file.rows() == notes ? "" : " | not stored");
     }
 
     StoreFile file;
@@ -69,14 +73,6 @@ struct Keeper {
     NoteCommands commands{notebook, desktop};
     std::unique_ptr<Session> session;
 };
-
-QList<Note> fiveNotes()
-{
-    QList<Note> notes;
-    for (int k = 1; k <= 5; ++k)
-        notes.append({QString("t%1").arg(k), QString("b%1").arg(k) + (k % 2 ? " odd" : "")});
-    return notes;
-}
 
 } // namespace
 
@@ -108,19 +104,20 @@ private slots:
     }
 
     // Each command, undone, leaves the notes exactly as before it, in the
-    // store too, the listing as before and the restored note's row picked;
-    // done again, exactly as after it. A new session on the same file can
-    // still undo it.
+    // store too, and the listing as before; done again, exactly as after it.
+    // A new session on the same file can still undo it.
     void undoRedo()
     {
         QFETCH(QString, searched);
         QFETCH(QString, command);
         QFETCH(QString, input);
         QFETCH(int, row);
-        Keeper keeper(fiveNotes());
-        if (!searched.isEmpty())
-            keeper.commands.search(searched);
-        const QStringList listedBefore = keeper.commands.listedTitles();
+        QFETCH(QString, label);
+        QList<Note> notes = numberedNotes(5);
+        for (int k : {0, 2, 4})
+            notes[k].body += " odd";
+        Keeper keeper(notes, searched);
+        const QString before = keeper.seen();
         keeper.desktop.typedTexts = {input.section('\n', 0, 0)};
         keeper.desktop.clipboard = input;
         keeper.desktop.answers = {Desktop::Answer::Ok};
@@ -132,27 +129,18 @@ private slots:
             {"rename", [&] { return keeper.commands.renameNote(row); }},
             {"flush", [&] { return keeper.commands.flushAll(); }},
             {"drop", [&] {
-                 keeper.session->dropEdit(row, input, "Dropped the text typed for \"t2\".");
+                 keeper.session->dropEdit(row, input, label);
                  return NoteCommands::Outcome();
              }}};
         keeper.run(commands[command]());
-        const QList<Note> after = keeper.notebook.notes();
-        const QStringList listedAfter = keeper.commands.listedTitles();
-        QFETCH(QString, label);
+        const QString after = keeper.seen();
         for (int restart = 0; restart < 2; ++restart) {
             QCOMPARE(keeper.move(true), "Undone: " + label);
-            QCOMPARE(keeper.notebook.notes(), fiveNotes());
-            QCOMPARE(keeper.commands.listedTitles(), listedBefore);
-            QCOMPARE(keeper.stored(), keeper.expected());
+            QCOMPARE(keeper.seen(), before);
             QCOMPARE(keeper.move(false), "Redone: " + label);
-            QCOMPARE(keeper.notebook.notes(), after);
-            QCOMPARE(keeper.commands.listedTitles(), listedAfter);
-            QCOMPARE(keeper.stored(), keeper.expected());
-            keeper.session.reset();
-            keeper.start();
-            if (!searched.isEmpty())
-                keeper.commands.search(searched);
-            QCOMPARE(keeper.notebook.notes(), after);
+            QCOMPARE(keeper.seen(), after);
+            keeper.start(searched);
+            QCOMPARE(keeper.seen().section(" | ", 0, 0), after.section(" | ", 0, 0));
         }
         // A new command drops what could be redone.
         QCOMPARE(keeper.move(true), "Undone: " + label);
@@ -160,25 +148,18 @@ private slots:
         QCOMPARE(keeper.move(false), "refused 1 ");
     }
 
-    // An undo refuses, changing nothing, when it would pass the limit or
-    // when the notes it would take back were changed since (here by
-    // another program, between two sessions).
+    // An undo refuses when it would pass the limit or when the notes it
+    // would take back were changed since (here by another program, between
+    // two sessions).
     void refusals()
     {
         Keeper keeper(numberedNotes(Notebook::maxNotes));
         keeper.run(keeper.commands.deleteNote(0));
-        keeper.session.reset();
-        QVERIFY(keeper.file.exec("UPDATE settings SET value = '500' WHERE key = 'notetotal'"));
-        keeper.file.unlock();
-        keeper.start();
+        keeper.start({}, "UPDATE settings SET value = '500' WHERE key = 'notetotal'");
         QCOMPARE(keeper.move(true), "refused 2 ");
-        QCOMPARE(keeper.notebook.count(), Notebook::maxNotes);
         keeper.desktop.typedTexts = {"renamed"};
         keeper.run(keeper.commands.renameNote(1));
-        keeper.session.reset();
-        QVERIFY(keeper.file.exec("UPDATE settings SET value = 'x' WHERE key = 'notetitle2'"));
-        keeper.file.unlock();
-        keeper.start();
+        keeper.start({}, "UPDATE settings SET value = 'x' WHERE key = 'notetitle2'");
         QCOMPARE(keeper.move(true), "refused 4 the notes have changed since");
     }
 
@@ -190,23 +171,20 @@ private slots:
         StoreFile file;
         SettingsStore store(file.path());
         QCOMPARE(store.open(), SettingsStore::Opened::Opened);
-        const auto append = [&store](int characters, qint64 bound) {
-            HistoryStep step;
-            step.label = "s";
-            step.inserted = {{"t", QString(characters, u'x')}};
-            return store.begin() &&
-                   store.appendHistory({step}, SettingsStore::maxHistorySteps, bound) &&
-                   store.commit();
+        // Appends steps of 2 + characters characters; how many are kept then.
+        const auto kept = [&](int steps, int characters, qint64 bound) {
+            const HistoryStep step{0, "s", 0, {}, {{"t", QString(characters, u'x')}}, {}};
+            for (int k = 0; k < steps; ++k) {
+                if (!store.begin() ||
+                    !store.appendHistory({step}, SettingsStore::maxHistorySteps, bound) ||
+                    !store.commit())
+                    return QString("failed");
+            }
+            return file.query("SELECT count(*) FROM history").join(' ');
         };
-        const auto kept = [&file] { return file.query("SELECT count(*) FROM history"); };
-        for (int k = 0; k < 105; ++k)
-            QVERIFY(append(1, SettingsStore::maxHistoryCharacters));
-        QCOMPARE(kept(), QStringList{"100"});
-        for (int k = 0; k < 3; ++k)
-            QVERIFY(append(40, 100)); // 42 characters a step
-        QCOMPARE(kept(), QStringList{"2"});
-        QVERIFY(append(150, 100));
-        QCOMPARE(kept(), QStringList{"1"});
+        const QStringList counts = {kept(105, 1, SettingsStore::maxHistoryCharacters),
+                                    kept(3, 40, 100), kept(1, 150, 100)};
+        QCOMPARE(counts, (QStringList{"100", "2", "1"}));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "core/notebook.h"
 #include "core/notecommands.h"
 #include "fakedesktop.h"
+#include "storefile.h"
 
 #include <QTest>
 
@@ -18,10 +19,9 @@ using Rows = NoteCommands::Outcome::Rows;
 // Ten notes t1..t10 with bodies b1..b10; those of notes 2, 5 and 9 hold "Match".
 QList<Note> tenNotes()
 {
-    QList<Note> notes;
-    for (int k = 1; k <= 10; ++k)
-        notes.append({QStringLiteral("t%1").arg(k),
-                      QStringLiteral("b%1").arg(k) + (k == 2 || k == 5 || k == 9 ? " Match" : "")});
+    QList<Note> notes = numberedNotes(10);
+    for (int k : {1, 4, 8})
+        notes[k].body += " Match";
     return notes;
 }
 
@@ -46,11 +46,11 @@ private slots:
              {"searched", "command", "input", "typed", "change", "listed", "status", "preset"})
             QTest::addColumn<QString>(column);
         QTest::addColumn<int>("row");
-        // change: "-t5" removed, "+x" added, "t5=x" renamed. listed: "all", or
-        // the rows' titles. preset: the input box's preset, "-" for no box.
+        // change: "-t5" removed, "+x" added, "t5=x" renamed, "refill" a new
+        // listing. listed: "all", or the rows' titles. preset: the input box's.
         auto row = [](const char *name, const char *searched, const char *command, int row,
                       const char *input, const char *typed, const char *change, const char *listed,
-                      const char *status, const char *preset = "-") {
+                      const char *status, const char *preset = "") {
             QTest::newRow(name) << searched << command << input << typed << change << listed
                                 << status << preset << row;
         };
@@ -76,11 +76,11 @@ private slots:
         row("rename with no pick", "", "rename", -1, "", "new", "", "all", "");
         row("copy under a search", "match", "copy", 2, "box", "", "", "t2 t5 t9", "Note copied to clipboard");
         row("copy with no pick", "", "copy", -1, "box", "", "", "all", "");
-        row("search bodies in any case", "", "search", -1, " MATCH ", "", "", "t2 t5 t9", "Found 3 notes containing the text 'MATCH'");
-        row("search titles in the same case", "", "search", -1, "t1", "", "", "t1 t10", "Found 2 notes containing the text 't1'");
+        row("search bodies in any case", "", "search", -1, " MATCH ", "", "refill", "t2 t5 t9", "Found 3 notes containing the text 'MATCH'");
+        row("search titles in the same case", "", "search", -1, "t1", "", "refill", "t1 t10", "Found 2 notes containing the text 't1'");
         row("search no match keeps the rows", "match", "search", -1, "T1", "", "", "t2 t5 t9", "No notes found containing the text 'T1'");
         row("search blanks", "match", "search", -1, "  ", "", "", "t2 t5 t9", "Nothing to search!");
-        row("show all after a search", "match", "showall", -1, "", "", "", "all", "");
+        row("show all after a search", "match", "showall", -1, "", "", "refill", "all", "");
         // clang-format on
     }
 
@@ -111,33 +111,31 @@ private slots:
             {"showall", [&] { return commands.showAll(); }}};
         const NoteCommands::Outcome outcome = run[command]();
 
+        // The titles expected, and the change and row the outcome names.
         QStringList titles = titlesOf(Notebook(tenNotes()));
-        Rows rows = Rows::Unchanged;
+        std::pair<Rows, int> rows = {Rows::Unchanged, -1};
         if (change.startsWith('-'))
-            titles.removeOne(change.mid(1)), rows = Rows::Removed;
+            titles.removeOne(change.mid(1)), rows = {Rows::Removed, row};
         else if (change.startsWith('+'))
-            titles.append(change.mid(1)), rows = Rows::Appended;
+            titles.append(change.mid(1)),
+                rows = {Rows::Appended, commands.listedTitles().size() - 1};
         else if (change.contains('='))
             titles.replaceInStrings(change.section('=', 0, 0), change.section('=', 1)),
-                rows = Rows::Renamed;
+                rows = {Rows::Renamed, row};
+        else if (change == "refill")
+            rows.first = Rows::Refilled;
         QCOMPARE(titlesOf(notebook), titles);
         QFETCH(QString, listed);
         QCOMPARE(commands.listedTitles(),
                  listed == "all" ? titles : listed.split(' ', Qt::SkipEmptyParts));
         QTEST(outcome.status.value_or(QString()), "status");
-        if (outcome.rows == Rows::Refilled)
-            rows = Rows::Refilled;
-        QCOMPARE(outcome.rows, rows);
-        if (rows == Rows::Removed || rows == Rows::Renamed || rows == Rows::Appended)
-            QCOMPARE(outcome.row,
-                     rows == Rows::Appended ? commands.listedTitles().size() - 1 : row);
-        QFETCH(QString, preset);
-        QCOMPARE(desktop.asked.value(0).section('|', 2), preset == "-" ? QString() : preset);
+        QCOMPARE(std::pair(outcome.rows, outcome.row), rows);
+        QTEST(desktop.asked.value(0).section('|', 2), "preset");
         const bool copied = command == "copy" && outcome.status;
         QCOMPARE(desktop.clipboard, command == "paste" || copied ? input : QString());
         // Bodies are kept as given, untrimmed.
-        if (rows == Rows::Appended || outcome.status.value_or("").endsWith("Updated!"))
-            QCOMPARE(notebook.at(rows == Rows::Appended ? 10 : row == 1 ? 4 : row).body, input);
+        if (rows.first == Rows::Appended || outcome.status.value_or("").endsWith("Updated!"))
+            QCOMPARE(notebook.at(commands.noteAt(rows.second < 0 ? row : rows.second)).body, input);
         QCOMPARE(commands.countLine(), QStringLiteral("Listing %1 of %2 note(s)")
                                            .arg(commands.listedTitles().size())
                                            .arg(notebook.count()));

@@ -1,7 +1,7 @@
-// The stored layout without SQLite. Guards against: a write more or fewer
-// than a change needs (a stale key kept, a moved note left under its old
-// number, the mark or a size forgotten), and a count read so that stored
-// notes are hidden, and then deleted by the next write.
+// The least writes between two states of the stored layout, without SQLite.
+// Guards against: a write more or fewer than a change needs (a stale key
+// kept, a moved note left under its old number, the mark or a size
+// forgotten). Reading odd stores is in tst_session.
 #include "core/storedlayout.h"
 
 #include <QTest>
@@ -69,39 +69,6 @@ private slots:
         QFETCH(Layout::State, from);
         QFETCH(Layout::State, to);
         QTEST(describe(Layout::between(from, to)), "changes");
-        // The whole layout, in key order, after dropping the notes section.
-        QCOMPARE(describe(Layout::whole(to)).section(' ', 0, 1),
-                 "clear w:notetotal=" + QString::number(to.notes.size()));
-        QCOMPARE(Layout::entries(to).size(), 3 + 2 * to.notes.size() + (to.running ? 1 : 0));
-    }
-
-    void noteCount_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("notes");
-        QTest::newRow("a count") << "2"
-                                 << "notetitle1 notecontent5" << 2;
-        QTest::newRow("blanks and a plus") << " +1 "
-                                           << "" << 1;
-        QTest::newRow("above the limit") << "99999999999999999999"
-                                         << "" << 500;
-        QTest::newRow("no number: from the keys") << "1e9"
-                                                  << "notetitle1 notecontent3" << 3;
-        QTest::newRow("negative: from the keys") << "-1"
-                                                 << "notecontent2 temp" << 2;
-        QTest::newRow("absent: from the keys") << QString() << "notetitle4" << 4;
-        QTest::newRow("keys past the limit") << "x"
-                                             << "notetitle900" << 500;
-        QTest::newRow("only canonical keys count") << "x"
-                                                   << "notetitle012 notetitle0" << 0;
-    }
-
-    void noteCount()
-    {
-        QFETCH(QString, count);
-        QFETCH(QString, keys);
-        QTEST(Layout::noteCount(count, keys.split(' ', Qt::SkipEmptyParts)), "notes");
     }
 };
 

@@ -16,7 +16,9 @@ QStringList StoreFile::query(const char *sql) const
     QStringList rows;
     sqlite3 *db = nullptr;
     sqlite3_stmt *stmt = nullptr; // no store: no statement, no rows
-    sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    // Read-write, so that a journal left behind is rolled back first; through
+    // the plain file system, whatever a test made the default.
+    sqlite3_open_v2(path().toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, "unix");
     sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
     while (sqlite3_step(stmt) == SQLITE_ROW)
         rows.append(QString(static_cast<const QChar *>(sqlite3_column_text16(stmt, 0)),
@@ -29,28 +31,30 @@ QStringList StoreFile::query(const char *sql) const
 QStringList StoreFile::rows() const
 {
     return query("SELECT app || '|' || section || '|' || key || '|' || value FROM settings "
-                 "ORDER BY app, section, key");
+                 "ORDER BY 1");
 }
 
 QStringList StoreFile::rowsOf(const StoredLayout::State &state)
 {
-    QList<StoredLayout::Entry> entries = StoredLayout::entries(state);
-    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
-        return std::tie(a.section, a.key) < std::tie(b.section, b.key);
-    });
-    QStringList rows;
-    for (const auto &[section, key, value] : entries)
-        rows.append(QStringList{StoredLayout::application, section, key, value}.join(u'|'));
+    const QString general = "qbxlm120|general|", notes = "qbxlm120|notes|";
+    QStringList rows = {general + "mainlistsize|" + QString::number(state.titleListPoints),
+                        general + "maintextboxsize|" + QString::number(state.noteTextPoints),
+                        general + "notetotal|" + QString::number(state.notes.size())};
+    for (int k = 1; k <= state.notes.size(); ++k)
+        rows << notes + QString("notecontent%1|").arg(k) + state.notes[k - 1].body
+             << notes + QString("notetitle%1|").arg(k) + state.notes[k - 1].title;
+    if (state.running)
+        rows << notes + "temp|-";
+    rows.sort(); // as SQLite orders ASCII keys
     return rows;
 }
 
 QString StoreFile::value(const QString &section, const QString &key) const
 {
-    const QString prefix = QStringList{"qbxlm120", section, key, {}}.join(u'|');
-    for (const QString &row : rows())
-        if (row.startsWith(prefix))
-            return row.mid(prefix.size());
-    return {};
+    return query(qPrintable(QString("SELECT value FROM settings WHERE app = 'qbxlm120' AND "
+                                    "section = '%1' AND key = '%2'")
+                                .arg(section, key)))
+        .value(0);
 }
 
 bool StoreFile::exec(const char *sql)

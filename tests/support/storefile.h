@@ -20,7 +20,8 @@ public:
     QStringList rows() const;
     // The first column of every row sql gives, from a connection of its own.
     QStringList query(const char *sql) const;
-    // The rows of a store that holds exactly state, in the same order.
+    // The rows of a store that holds exactly state, in the same order: the
+    // layout as another program reads it, not as the program describes it.
     static QStringList rowsOf(const StoredLayout::State &state);
     // The value under "qbxlm120", section, key; a null text when absent.
     QString value(const QString &section, const QString &key) const;
