@@ -332,7 +332,9 @@ bool Session::readStore()
         case Read::Failed:
             return false;
         case Read::ChangedMeanwhile:
-            if (attempt == 3)
+            // A connection keeps pages it read: a new one reads the new file.
+            if (attempt == 3 ||
+                m_store.open(m_access == Access::ReadWrite) != SettingsStore::Opened::Opened)
                 return false;
             break;
         }
@@ -603,11 +605,21 @@ void Session::moveHistory(bool undo)
                                      const QString &reason = QString()) {
         post([=, this] { emit historyMoved(step, undo, refusal, reason); });
     };
-    // Steps not yet written could not be found there. A store found
-    // removed or replaced gets the notes first; its history stays behind.
-    if (!m_unwrittenSteps.isEmpty() || !store(target(true)) || !beginWrite(false)) {
+    // Steps not yet written could not be found there.
+    if (!m_unwrittenSteps.isEmpty() || !beginWrite(false)) {
         answer({}, Refusal::NotSaved);
         return;
+    }
+    // A store found removed or replaced gets the notes first, whatever comes
+    // of the undo; the history stays behind with the old file.
+    if (!m_known) {
+        const Layout::State notes = target(true);
+        if (!m_store.apply(Layout::whole(notes)) || !m_store.commit() || !m_store.begin()) {
+            m_store.rollback();
+            answer({}, Refusal::NotSaved);
+            return;
+        }
+        m_known = notes;
     }
     const std::optional<HistoryStep> step = m_store.historyStep(undo);
     if (!step) {

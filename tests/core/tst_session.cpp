@@ -7,8 +7,10 @@
 // "no notes" or not tried again; writes that fail untold, wait once each or
 // name the file twice; damage that empties readable notes or is written
 // into; a store removed, replaced or changed underneath written as a
-// difference; a read-only store that stays failed once mended; and a path
-// too long for SQLite's own file layer.
+// difference, or undone into an empty store; texts the window does not show
+// deleted; a store copied over during the start's read mixed with the one
+// read; a read-only store that stays failed once mended; and a path too long
+// for SQLite's own file layer.
 #include "core/session.h"
 #include "storefile.h"
 
@@ -88,9 +90,10 @@ private slots:
         QTest::addColumn<int>("notes");
         QTest::addColumn<QString>("third"); // "title|body" of the third note read
         QTest::addColumn<float>("points");
+        QTest::addColumn<bool>("aside"); // it held texts the window does not show
         const auto row = [](const char *name, const QString &sql, int notes, const char *third = "",
-                            float points = 8) {
-            QTest::newRow(name) << sql << notes << third << points;
+                            float points = 8, bool aside = false) {
+            QTest::newRow(name) << sql << notes << third << points << aside;
         };
         const QString count = "UPDATE settings SET value = '%1' WHERE key = 'notetotal';";
         const QString add = "INSERT INTO settings VALUES ('qbxlm120', 'notes', '%1', 'x');";
@@ -98,13 +101,13 @@ private slots:
         // clang-format off
         row("count above the notes stored", count.arg("3"), 3, "Your note|note");
         row("count past the limit", count.arg("99999999999999999999"), 500, "Your note|note");
-        row("count with blanks and a plus", count.arg(" +1 "), 1);
+        row("count with blanks and a plus: note 2 unshown", count.arg(" +1 "), 1, "", 8, true);
         row("count with a leading zero", count.arg("02"), 2);
         row("count no number: the highest body", count.arg("1e9") + add.arg("notecontent3"), 3, "Your note|x");
         row("count negative: the highest title", count.arg("-1") + add.arg("notetitle3"), 3, "x|note");
-        row("count missing, a key no note's", noCount + add.arg("notetitle03"), 2);
-        row("a key no note's", add.arg("notetitle03"), 2);
-        row("a key past the limit", noCount + add.arg("notetitle900"), 500, "Your note|note");
+        row("count missing, a key no note's", noCount + add.arg("notetitle03"), 2, "", 8, true);
+        row("a key no note's", add.arg("notetitle03"), 2, "", 8, true);
+        row("a key past the limit", noCount + add.arg("notetitle900"), 500, "Your note|note", 8, true);
         row("sizes with blanks and a decimal comma", "UPDATE settings SET value = ' 9,75' WHERE key LIKE 'main%'", 2, "", 9.75f);
         row("a log left by an earlier version", "PRAGMA journal_mode = WAL", 2);
         // clang-format on
@@ -112,7 +115,8 @@ private slots:
 
     // Notes past those stored load as "Your note" / "note"; no stored note
     // is hidden; after the session the store holds exactly the layout of
-    // what was read, as the full save has always written it.
+    // what was read, as the full save has always written it, and a store
+    // that held more than the window shows is kept beside it.
     void oddStores()
     {
         QFETCH(QString, sql);
@@ -131,6 +135,7 @@ private slots:
         QVERIFY(session.finish());
         QCOMPARE(file.rows(), rowsOf(read));
         QVERIFY(!QFile::exists(file.path() + "-wal"));
+        QTEST(!QDir(file.folder()).entryList({"settings.db.more-*"}).isEmpty(), "aside");
     }
 
     // Another program's lock at the start: the read waits briefly, says so,
@@ -204,6 +209,7 @@ private slots:
         // clang-format off
         QTest::newRow("a damaged page among the bodies") << "damaged" << "settings.db.damaged";
         QTest::newRow("removed") << "removed" << "";
+        QTest::newRow("removed, then an undo") << "removed undo" << "";
         QTest::newRow("replaced by another store") << "replaced" << "settings.db.changed";
         QTest::newRow("another store copied over it") << "copied" << "settings.db.changed";
         QTest::newRow("changed by another program") << "changed" << "settings.db.changed";
@@ -234,25 +240,34 @@ private slots:
             QVERIFY(at > 0 && db.seek(at - 4) && db.write("\xff\xff\xff\xff") == 4);
             notes[1].body = "";
         }
+        namespace fs = std::filesystem;
+        const fs::path path = file.path().toStdString(), another = other.path().toStdString();
+        if (trouble == "copied") // a copy of this store, to change as much as the session does
+            fs::copy_file(path, another, fs::copy_options::overwrite_existing);
         Session session(file.path(), 200);
         QSignalSpy told(&session, &Session::storeReplaced);
         const Session::Opening opening = session.opening();
         QVERIFY2(opening.problem.isEmpty(), qPrintable(opening.problem));
         QCOMPARE(stateOf(opening).notes, notes);
         session.waitForWrites();
-        namespace fs = std::filesystem;
-        const fs::path path = file.path().toStdString(), another = other.path().toStdString();
-        if (trouble == "removed")
+        if (trouble.startsWith("removed"))
             fs::remove(path);
         if (trouble == "replaced")
             fs::rename(another, path);
-        if (trouble == "copied") // into the same file
+        if (trouble == "copied") { // into the same file, with SQLite's own count of changes
+            QVERIFY(other.exec("UPDATE settings SET value = 'x' WHERE key = 'notetitle1'"));
+            other.unlock();
             fs::copy_file(another, path, fs::copy_options::overwrite_existing);
+        }
         if (trouble == "changed")
             QVERIFY(file.exec("UPDATE settings SET value = 'x' WHERE key = 'notetitle2'"));
         file.unlock();
-        notes[0].title = "renamed";
-        session.write({notes, 8, 8});
+        if (trouble.endsWith("undo")) {
+            session.undo();
+        } else {
+            notes[0].title = "renamed";
+            session.write({notes, 8, 8});
+        }
         session.waitForWrites();
         QTRY_COMPARE(told.size(), 1);
         const QString message = told[0][0].toString();
@@ -262,6 +277,25 @@ private slots:
                  qPrintable(message));
         QTEST(found.replaceInStrings(QRegularExpression("-.*"), "").join(' '), "aside");
         QCOMPARE(file.rows(), rowsOf({notes, 8, 8}, true));
+    }
+
+    // A store copied over while the start reads it: the notes read are
+    // dropped, what was made of them never written, and the read starts again.
+    void copiedWhileRead()
+    {
+        StoreFile file, other;
+        file.seed(numberedNotes(3));
+        other.seed(numberedNotes(5));
+        Session session(file.path());
+        QSignalSpy again(&session, &Session::notesRead);
+        const Session::Opening first = session.opening(); // the titles; the bodies wait
+        std::filesystem::copy_file(other.path().toStdString(), file.path().toStdString(),
+                                   std::filesystem::copy_options::overwrite_existing);
+        session.write(stateOf(first));
+        QVERIFY(again.wait(5000));
+        QCOMPARE(stateOf(again[0][0].value<Session::Opening>()).notes, numberedNotes(5));
+        session.waitForWrites();
+        QCOMPARE(file.rows(), rowsOf({numberedNotes(5), 8, 8}, true));
     }
 
     // $XDG_CONFIG_HOME when absolute, else ~/.config; with no HOME, the home
