@@ -542,13 +542,6 @@ Es versucht es weiter und zeigt Ihre Notizen, sobald es sie lesen kann; bis dahi
         <translation>Die neueste Sicherung ist %1. Um sie zurückzuholen, schließen Sie Quillbox und führen Sie aus:
     quillbox --restore %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n note(s) could not be read in full.</source>
-        <translation>
-            <numerusform>%n Notiz konnte nicht vollständig gelesen werden.</numerusform>
-            <numerusform>%n Notizen konnten nicht vollständig gelesen werden.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>the notes have changed since</source>
         <translation>die Notizen haben sich seitdem geändert</translation>
@@ -560,6 +553,21 @@ Es versucht es weiter und zeigt Ihre Notizen, sobald es sie lesen kann; bis dahi
     <message>
         <source>the store must be set aside, and cannot be: %1</source>
         <translation>der Speicher muss beiseitegelegt werden, was nicht möglich ist: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These notes could not be read in full: %1.</source>
+        <translation>Diese Notizen konnten nicht vollständig gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The notes store %1 held texts Quillbox does not show (notes past its count of notes, past the limit of 500, or under keys of another spelling). That file is kept as %2, and the notes Quillbox shows are kept in a new store.</source>
+        <translation>Der Notizspeicher %1 enthielt Texte, die Quillbox nicht anzeigt (Notizen jenseits seiner Notizanzahl, jenseits der Grenze von 500 oder unter Schlüsseln anderer Schreibweise). Diese Datei wird als %2 aufbewahrt, und die Notizen, die Quillbox anzeigt, liegen in einem neuen Speicher.</translation>
     </message>
 </context>
 <context>

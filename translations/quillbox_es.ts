@@ -542,13 +542,6 @@ Sigue intentándolo y mostrará sus notas en cuanto pueda leerlas; hasta entonce
         <translation>La copia de seguridad más reciente es %1. Para recuperarla, cierre Quillbox y ejecute:
     quillbox --restore %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n note(s) could not be read in full.</source>
-        <translation>
-            <numerusform>%n nota no se pudo leer completa.</numerusform>
-            <numerusform>%n notas no se pudieron leer completas.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>the notes have changed since</source>
         <translation>las notas han cambiado desde entonces</translation>
@@ -560,6 +553,21 @@ Sigue intentándolo y mostrará sus notas en cuanto pueda leerlas; hasta entonce
     <message>
         <source>the store must be set aside, and cannot be: %1</source>
         <translation>hay que apartar el almacén, y no se puede: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These notes could not be read in full: %1.</source>
+        <translation>Estas notas no se pudieron leer completas: %1.</translation>
+    </message>
+    <message>
+        <source>The notes store %1 held texts Quillbox does not show (notes past its count of notes, past the limit of 500, or under keys of another spelling). That file is kept as %2, and the notes Quillbox shows are kept in a new store.</source>
+        <translation>El almacén de notas %1 contenía textos que Quillbox no muestra (notas más allá de su número de notas, más allá del límite de 500 o bajo claves escritas de otra forma). Ese archivo se conserva como %2, y las notas que muestra Quillbox se guardan en un almacén nuevo.</translation>
     </message>
 </context>
 <context>

@@ -542,13 +542,6 @@ Il continue d’essayer et affiche vos notes dès qu’il peut les lire ; d’ic
         <translation>La sauvegarde la plus récente est %1. Pour la remettre en place, fermez Quillbox et lancez :
     quillbox --restore %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n note(s) could not be read in full.</source>
-        <translation>
-            <numerusform>%n note n’a pas pu être lue en entier.</numerusform>
-            <numerusform>%n notes n’ont pas pu être lues en entier.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>the notes have changed since</source>
         <translation>les notes ont changé depuis</translation>
@@ -560,6 +553,21 @@ Il continue d’essayer et affiche vos notes dès qu’il peut les lire ; d’ic
     <message>
         <source>the store must be set aside, and cannot be: %1</source>
         <translation>le stockage doit être mis de côté, et ne peut pas l’être : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These notes could not be read in full: %1.</source>
+        <translation>Ces notes n&apos;ont pas pu être lues en entier : %1.</translation>
+    </message>
+    <message>
+        <source>The notes store %1 held texts Quillbox does not show (notes past its count of notes, past the limit of 500, or under keys of another spelling). That file is kept as %2, and the notes Quillbox shows are kept in a new store.</source>
+        <translation>Le stockage des notes %1 contenait des textes que Quillbox n&apos;affiche pas (des notes au-delà de son nombre de notes, au-delà de la limite de 500, ou sous des clés écrites autrement). Ce fichier est conservé sous le nom %2, et les notes affichées par Quillbox sont conservées dans un nouveau stockage.</translation>
     </message>
 </context>
 <context>
