@@ -47,6 +47,13 @@ constexpr int pageSize = 4096;
 constexpr const char *connectionPragmas = "PRAGMA journal_mode = DELETE;"
                                           "PRAGMA synchronous = EXTRA;"
                                           "PRAGMA mmap_size = 0;";
+// A write gets a cache large enough for a whole command's pages: a smaller
+// one spills them into the file before the commit, at the cost of a sync
+// each time (a delete of the first of 500 notes of 64 KB takes half as
+// long). Reads keep SQLite's own small one: a large cache would hold the
+// pages the start reads, 64 MB of them for notes of 64 KB.
+constexpr const char *writeCache = "PRAGMA cache_size = -131072";
+constexpr const char *readCache = "PRAGMA cache_size = -2000";
 constexpr int defaultBusyWaitMs = 1000;
 // SQLite's own file layer refuses longer paths (its limit is 512 bytes,
 // and "-journal" is added to the store's).
@@ -703,6 +710,8 @@ bool SettingsStore::beginRead()
 
 bool SettingsStore::begin()
 {
+    if (m_db)
+        sqlite3_exec(m_db, writeCache, nullptr, nullptr, nullptr);
     return step(Begin);
 }
 
@@ -739,7 +748,16 @@ bool SettingsStore::commit()
 {
     const bool committed = step(Commit);
     stampFile();
+    shrinkCache();
     return committed;
+}
+
+void SettingsStore::shrinkCache()
+{
+    if (!m_db)
+        return;
+    sqlite3_exec(m_db, readCache, nullptr, nullptr, nullptr);
+    sqlite3_db_release_memory(m_db);
 }
 
 void SettingsStore::rollback()
@@ -753,6 +771,7 @@ void SettingsStore::rollback()
     }
     // Pages spilled before the commit are taken back: the file changed.
     stampFile();
+    shrinkCache();
 }
 
 bool SettingsStore::run(const char *sql, const std::function<bool(sqlite3_stmt *)> &bind,

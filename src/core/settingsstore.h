@@ -157,6 +157,7 @@ private:
     static int waitWhileBusy(void *store, int attempts);
     std::pair<qint64, qint64> fileStamp() const;
     void stampFile();
+    void shrinkCache();
 
     QString m_path;
     QString m_errorReason;
