@@ -61,8 +61,8 @@ void StatusLine::refresh()
     // The line is narrow: the whole text is a hover away.
     setToolTip(hasWarning() ? m_warning : m_message);
     QPalette warned = palette();
-    warned.setColor(QPalette::WindowText, hasWarning() ? QColor(0xb0, 0, 0)
-                                                        : QPalette().color(QPalette::WindowText));
+    warned.setColor(QPalette::WindowText,
+                    hasWarning() ? QColor(0xb0, 0, 0) : QPalette().color(QPalette::WindowText));
     setPalette(warned);
     const bool offering = m_offered && m_offered->isEnabled() && !hasWarning();
     m_offer->setVisible(offering);
