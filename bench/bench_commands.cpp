@@ -103,7 +103,8 @@ int main(int argc, char *argv[])
         double held = double(timer.nsecsElapsed()) / 1e6;
         session.waitForWrites();
         figures[name].committed << double(timer.nsecsElapsed()) / 1e6;
-        const bool movesHistory = name.startsWith(u'u') || name.startsWith(u'r');
+        const bool movesHistory =
+            name.startsWith(QLatin1String("undo")) || name.startsWith(QLatin1String("redo"));
         if (movesHistory && !QTest::qWaitFor([&] { return !applied.isEmpty(); }))
             std::fprintf(stderr, "%s: the window never took it\n", qPrintable(name));
         for (double part : std::as_const(applied))
