@@ -107,6 +107,21 @@ private slots:
         QCOMPARE(readFile(cause == "file" ? file.folder() : file.path() + "/x"),
                  cause == "read-only" ? "" : "plain");
     }
+
+    // A file cut short under a read (a copy over it, half done) is a failed
+    // read of the pages gone, never a crash.
+    void cutShortWhileRead()
+    {
+        StoreFile file;
+        file.seed(QList<Note>(20, {QStringLiteral("t"), QString(20000, u'x')}));
+        file.unlock();
+        SettingsStore store(file.path());
+        QCOMPARE(store.open(), SettingsStore::Opened::Opened);
+        QVERIFY(store.beginRead());
+        QVERIFY(store.readValue(QStringLiteral("general"), QStringLiteral("notetotal")));
+        QVERIFY(QFile::resize(file.path(), 8192));
+        QVERIFY(!store.readSection(QStringLiteral("notes")));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
