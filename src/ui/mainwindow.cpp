@@ -37,6 +37,13 @@ void setPointSize(QWidget *widget, qreal points)
     widget->setFont(font);
 }
 
+// A tooltip that names the action's key: the mouse teaches the keyboard.
+void setToolTipWithKey(QAction *action, const QString &tip)
+{
+    action->setToolTip(
+        QStringLiteral("%1 (%2)").arg(tip, action->shortcut().toString(QKeySequence::NativeText)));
+}
+
 } // namespace
 
 MainWindow::MainWindow(Session &session, Desktop *desktop)
@@ -270,9 +277,9 @@ void MainWindow::followSession()
     connect(&m_session, &Session::historyChanged, this,
             [this](const QString &undoLabel, const QString &redoLabel) {
                 m_undoAction->setEnabled(!undoLabel.isEmpty());
-                m_undoAction->setToolTip(tr("Undo: %1").arg(undoLabel));
+                setToolTipWithKey(m_undoAction, tr("Undo: %1").arg(undoLabel));
                 m_redoAction->setEnabled(!redoLabel.isEmpty());
-                m_redoAction->setToolTip(tr("Redo: %1").arg(redoLabel));
+                setToolTipWithKey(m_redoAction, tr("Redo: %1").arg(redoLabel));
             });
     connect(&m_session, &Session::historyFailed, this, [this](const QString &reason) {
         m_statusLine->showMessage(tr("Undo history not saved: %1").arg(reason));
@@ -437,7 +444,7 @@ void MainWindow::offerUndo(const QString &step)
 {
     // The session undoes it after writing it, whenever the key comes.
     m_undoAction->setEnabled(true);
-    m_undoAction->setToolTip(tr("Undo: %1").arg(step));
+    setToolTipWithKey(m_undoAction, tr("Undo: %1").arg(step));
     m_redoAction->setEnabled(false);
     m_statusLine->showMessage(step, m_undoAction);
 }

@@ -273,11 +273,16 @@ private slots:
         w.click("but2");
         auto *offer = w.find<QPushButton>("offer");
         QCOMPARE(w.label("status") + ' ' + offer->text(), "Deleted \"t2\". Undo");
+        QCOMPARE(offer->toolTip(), "Undo: Deleted \"t2\". (Ctrl+Alt+Z)");
         QTest::keySequence(w.text(), QKeySequence("Ctrl+Alt+Z"));
         QTRY_COMPARE(w.rows(), "t1 t2 t3");
         QCOMPARE(w.list()->currentRow(), 1);
         QCOMPARE(w.label("status") + ' ' + offer->text(), "Undone: Deleted \"t2\". Redo");
         QTest::mouseClick(offer, Qt::LeftButton);
+        QTRY_COMPARE(w.rows(), "t1 t3");
+        QTest::keySequence(w.list(), QKeySequence("Ctrl+Alt+Z"));
+        QTRY_COMPARE(w.rows(), "t1 t2 t3");
+        QTest::keySequence(w.list(), QKeySequence("Ctrl+Alt+Shift+Z"));
         QTRY_COMPARE(w.rows(), "t1 t3");
         QTest::keySequence(w.list(), QKeySequence("Ctrl+Alt+Z"));
         QTRY_COMPARE(w.rows(), "t1 t2 t3");
