@@ -432,7 +432,9 @@ Session::Read Session::readNotes(const QString &problem)
     const QList<QString> bodies = readNumbered(Layout::bodyKey, count, salvage);
     const std::optional<QString> mark =
         salvaged ? std::nullopt : m_store.readValue(Layout::notesSection, Layout::runningKey);
-    const bool changedMeanwhile = !salvaged && m_store.changedByOthers();
+    // A file copied over while it is read reads as damage where the copy
+    // has not come yet: a change is read again, never salvaged.
+    const bool changedMeanwhile = m_store.changedByOthers();
     m_store.rollback(); // the read is over
     {
         const std::lock_guard lock(m_mutex);

@@ -284,18 +284,22 @@ private slots:
     void copiedWhileRead()
     {
         StoreFile file, other;
-        file.seed(numberedNotes(3));
+        QList<Note> longer = numberedNotes(3);
+        for (Note &note : longer)
+            note.body += QString(1 << 20, u'x'); // past the cache, and past the copy's end
+        file.seed(longer);
         other.seed(numberedNotes(5));
         Session session(file.path());
         QSignalSpy again(&session, &Session::notesRead);
         const Session::Opening first = session.opening(); // the titles; the bodies wait
         std::filesystem::copy_file(other.path().toStdString(), file.path().toStdString(),
                                    std::filesystem::copy_options::overwrite_existing);
-        session.write(stateOf(first));
+        session.write(stateOf(first)); // texts past the copy's end: a change, not damage
         QVERIFY(again.wait(5000));
         QCOMPARE(stateOf(again[0][0].value<Session::Opening>()).notes, numberedNotes(5));
         session.waitForWrites();
         QCOMPARE(file.rows(), rowsOf({numberedNotes(5), 8, 8}, true));
+        QCOMPARE(QDir(file.folder()).entryList({"settings.db.*"}), QStringList());
     }
 
     // $XDG_CONFIG_HOME when absolute, else ~/.config; with no HOME, the home
