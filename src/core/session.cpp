@@ -339,8 +339,7 @@ bool Session::readStore()
             return false;
         case Read::ChangedMeanwhile:
             // A connection keeps pages it read: a new one reads the new file.
-            if (attempt == 3 ||
-                m_store.open(m_access == Access::ReadWrite) != SettingsStore::Opened::Opened)
+            if (attempt == 3 || m_store.open(false) != SettingsStore::Opened::Opened)
                 return false;
             break;
         }

@@ -361,7 +361,9 @@ SettingsStore::Opened SettingsStore::open(Access access)
         m_device = st.st_dev;
         m_inode = st.st_ino;
     }
-    switch (checkStore(!readOnly)) {
+    // Only a store being made gets its table: an empty file met later is
+    // one another program is writing (a copy over it, just begun).
+    switch (checkStore(access == Access::Create)) {
     case Check::Sound:
         // After the check, which makes a new store's table: the text
         // encoding can only be chosen in an empty file. A store left in WAL

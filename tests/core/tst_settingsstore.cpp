@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -109,7 +110,8 @@ private slots:
     }
 
     // A file cut short under a read (a copy over it, half done) is a failed
-    // read of the pages gone, never a crash.
+    // read of the pages gone, never a crash; opened again while still empty,
+    // it is left to the program writing it.
     void cutShortWhileRead()
     {
         StoreFile file;
@@ -121,6 +123,9 @@ private slots:
         QVERIFY(store.readValue(QStringLiteral("general"), QStringLiteral("notetotal")));
         QVERIFY(QFile::resize(file.path(), 8192));
         QVERIFY(!store.readSection(QStringLiteral("notes")));
+        QVERIFY(QFile::resize(file.path(), 0));
+        QCOMPARE(store.open(false), SettingsStore::Opened::Damaged);
+        QCOMPARE(QFileInfo(file.path()).size(), 0);
     }
 };
 
